@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test twice: in a normal build, and again
+# in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/release
+ctest --test-dir build/release --output-on-failure
+
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DPITWRIGHT_SANITIZE=ON -DPITWRIGHT_BUILD_BENCH=OFF
+cmake --build build/sanitize
+ctest --test-dir build/sanitize --output-on-failure

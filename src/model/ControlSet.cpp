@@ -1,0 +1,112 @@
+#include "ControlSet.h"
+
+#include "MainWindowControls.h"
+#include "NumberText.h"
+
+namespace pitwright {
+
+ControlSet::ControlSet() {
+    for (const ControlSpec& spec : mainWindowControls()) {
+        ControlState& state = states_[indexOf(spec.id)];
+        state.text = spec.caption;
+        state.backColor = spec.backColor;
+        state.width = spec.width;
+        state.border = spec.kind == ControlKind::Picture;
+    }
+    states_[indexOf(ControlId::optCrestToToeSlopeAngle)].optionValue = true;
+}
+
+void ControlSet::setChangeHandler(std::function<void(ControlId)> handler) {
+    changeHandler_ = std::move(handler);
+}
+
+double ControlSet::value(ControlId id) const { return valueOfText(text(id)); }
+
+void ControlSet::setText(ControlId id, std::string_view text) {
+    ControlState& state = states_[indexOf(id)];
+    if (state.text == text) {
+        return;
+    }
+    state.text = text;
+    state.selStart = 0;
+    state.selLength = 0;
+    notify(id, ControlProperty::Text);
+    if (changeHandler_) {
+        changeHandler_(id);
+    }
+}
+
+void ControlSet::setEnabled(ControlId id, bool enabled) {
+    ControlState& state = states_[indexOf(id)];
+    if (state.enabled != enabled) {
+        state.enabled = enabled;
+        notify(id, ControlProperty::Enabled);
+    }
+}
+
+bool ControlSet::isAvailable(ControlId id) const {
+    for (std::optional<ControlId> current = id; current; current = controlSpec(*current).container) {
+        if (!enabled(*current) || !states_[indexOf(*current)].visible) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ControlSet::setVisible(ControlId id, bool visible) {
+    ControlState& state = states_[indexOf(id)];
+    if (state.visible != visible) {
+        state.visible = visible;
+        notify(id, ControlProperty::Visible);
+    }
+}
+
+void ControlSet::setBackColor(ControlId id, BackColor color) {
+    ControlState& state = states_[indexOf(id)];
+    if (state.backColor != color) {
+        state.backColor = color;
+        notify(id, ControlProperty::BackColor);
+    }
+}
+
+void ControlSet::setWidth(ControlId id, int twips) {
+    ControlState& state = states_[indexOf(id)];
+    if (state.width != twips) {
+        state.width = twips;
+        notify(id, ControlProperty::Width);
+    }
+}
+
+void ControlSet::setBorder(ControlId id, bool border) {
+    ControlState& state = states_[indexOf(id)];
+    if (state.border != border) {
+        state.border = border;
+        notify(id, ControlProperty::Border);
+    }
+}
+
+void ControlSet::selectOption(ControlId option) {
+    for (ControlId each : {ControlId::optCrestToToeSlopeAngle, ControlId::optToeToToeSlopeAngle}) {
+        ControlState& state = states_[indexOf(each)];
+        const bool selected = each == option;
+        if (state.optionValue != selected) {
+            state.optionValue = selected;
+            notify(each, ControlProperty::OptionValue);
+        }
+    }
+}
+
+void ControlSet::selectAll(ControlId id) {
+    ControlState& state = states_[indexOf(id)];
+    state.selStart = 0;
+    state.selLength = static_cast<int>(state.text.size());
+    notify(id, ControlProperty::Selection);
+}
+
+void ControlSet::notify(ControlId id, ControlProperty property) {
+    if (observer_) {
+        observer_->controlChanged(id, property);
+    }
+}
+
+} // namespace pitwright

@@ -1,0 +1,61 @@
+// "Accept values and draw picture" and "Clear picture".
+#include "Canvas.h"
+#include "SectionDrawing.h"
+#include "SectionProfile.h"
+#include "frmPitwrightMain.h"
+
+namespace pitwright {
+
+using enum ControlId;
+
+namespace {
+
+constexpr const char* kAppTitle = "Pitwright";
+
+const char* whyNotDrawn(SectionDrawing verdict) {
+    switch (verdict) {
+    case SectionDrawing::NoBenches:
+        return "The section cannot be drawn: the slope has no benches.";
+    case SectionDrawing::NoHorizontalExtent:
+        return "The section cannot be drawn: bench faces, step outs and berms are all 0 m "
+               "wide, so the wall has no horizontal extent.";
+    case SectionDrawing::NoHeight:
+        return "The section cannot be drawn: the wall does not rise above its toe. The bench "
+               "height must be above 0.";
+    case SectionDrawing::TooLarge:
+        return "The section cannot be drawn: its dimensions are too large to scale.";
+    case SectionDrawing::Drawn:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
+void frmPitwrightMain::cmdCalcAndDraw_Click() {
+    if (!canBuildSectionProfile(state_)) {
+        platform_.messageBox("The section cannot be drawn: the numbers of benches and benches "
+                             "per stack must be complete. Enter the slope height, bench height "
+                             "and benches per stack again.",
+                             kAppTitle);
+        return;
+    }
+    allocateProfileAndClampWidths(state_);
+    platform_.canvas().Cls();
+    traceSectionProfile(state_);
+    const SectionDrawing verdict = drawSection(state_, platform_.canvas());
+    if (verdict != SectionDrawing::Drawn) {
+        platform_.messageBox(whyNotDrawn(verdict), kAppTitle);
+        return;
+    }
+    for (ControlId command : {cmdPrintHardCopy, cmd3Dview, cmdClearAngles, cmdClearPicture}) {
+        controls_.setEnabled(command, true);
+    }
+}
+
+void frmPitwrightMain::cmdClearPicture_Click() {
+    platform_.canvas().Cls();
+    moveFocus(cmdCalcAndDraw);
+}
+
+} // namespace pitwright

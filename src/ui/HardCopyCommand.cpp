@@ -1,0 +1,8 @@
+// "Print a hard copy".
+#include "frmPitwrightMain.h"
+
+namespace pitwright {
+
+void frmPitwrightMain::cmdPrintHardCopy_Click() {}
+
+} // namespace pitwright

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ControlId.h"
+
+#include <string>
+
+namespace pitwright {
+
+class Canvas;
+class FileDialog;
+class FileStore;
+
+// The window's mouse pointer, by its numbers: 1 the arrow, 11 the hourglass.
+enum class MousePointer : int { Arrow = 1, Hourglass = 11 };
+
+struct PrintOutcome {
+    bool printed = false;
+    std::string reason; // why nothing was printed, in plain words
+};
+
+// Everything the window's reactions need from the screen and the system.
+// Production implements it with Qt; tests use a recording fake.
+class WindowPlatform {
+public:
+    virtual ~WindowPlatform() = default;
+
+    // A modal message box with an OK button only and no icon.
+    virtual void messageBox(const std::string& text, const std::string& title) = 0;
+    // Moves the keyboard focus to the control's widget.
+    virtual void setFocus(ControlId id) = 0;
+    virtual void setMousePointer(MousePointer pointer) = 0;
+    // Lets pending window events (repaints, a closing menu) run.
+    virtual void doEvents() = 0;
+    // Prints the whole window as it now looks on the default printer.
+    virtual PrintOutcome printWindow() = 0;
+
+    virtual Canvas& canvas() = 0;
+    // The one file dialog object of the window; keeps its settings between uses.
+    virtual FileDialog& fileDialog() = 0;
+    virtual FileStore& fileStore() = 0;
+};
+
+} // namespace pitwright

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "ControlSet.h"
+#include "SlopeDesignState.h"
+#include "WindowPlatform.h"
+
+#include <optional>
+#include <string>
+
+namespace pitwright {
+
+// The main window without its toolkit: the design record, the controls as
+// data and every reaction, named control + "_" + event. Reactions take no
+// arguments and may call each other, as opening a data file does.
+class frmPitwrightMain {
+public:
+    explicit frmPitwrightMain(WindowPlatform& platform);
+    frmPitwrightMain(const frmPitwrightMain&) = delete;
+    frmPitwrightMain& operator=(const frmPitwrightMain&) = delete;
+
+    ControlSet& controls() { return controls_; }
+    const ControlSet& controls() const { return controls_; }
+    SlopeDesignState& state() { return state_; }
+    const SlopeDesignState& state() const { return state_; }
+
+    // --- Events from the toolkit -------------------------------------------
+    // The user changed a text box's text (runs its change reaction when the
+    // text differs).
+    void userEditedText(ControlId id, const std::string& text);
+    // A control gained the keyboard focus, by Tab, by mouse or by the program.
+    void focusGained(ControlId id);
+    // A control was clicked: commands and option buttons.
+    void clicked(ControlId id);
+    // The control that holds the focus, as far as the window knows.
+    std::optional<ControlId> focusedControl() const { return focused_; }
+
+    // --- Start state --------------------------------------------------------
+    void Form_Load();
+    void subResetValues();
+    void cmdResetValues_Click();
+    void cmdClearAngles_Click();
+
+    // --- Heights and counts -------------------------------------------------
+    void txtSlopeHeight_Change();
+    void txtBenchHeight_Change();
+    void txtBenchesPerStack_GotFocus();
+    void txtBenchesPerStack_Change();
+    void txtSlopeHeight_GotFocus();
+    void txtBenchHeight_GotFocus();
+
+    // --- Angles -------------------------------------------------------------
+    void optCrestToToeSlopeAngle_Click();
+    void optToeToToeSlopeAngle_Click();
+    void txtCrestToToeSlopeAngle_Change();
+    void txtToeToToeSlopeAngle_Change();
+    void subInterRampAngleChanged();
+    void txtStackAngle_Change();
+    void txtBenchAngle_GotFocus();
+    void txtBenchAngle_Change();
+    void cmdCalcAndDraw_GotFocus();
+    void txtCrestToToeSlopeAngle_GotFocus();
+    void txtToeToToeSlopeAngle_GotFocus();
+    void txtStackAngle_GotFocus();
+
+    // --- Section drawing ----------------------------------------------------
+    void cmdCalcAndDraw_Click();
+    void cmdClearPicture_Click();
+
+    // --- Files and the 3D export -------------------------------------------
+    void mnuSaveData_Click();
+    void mnuOpenSavedData_Click();
+    void cmd3Dview_Click();
+    // Builds the Map3D ASC text of the current profile and shows it in the
+    // comment line; returns the whole text for the file.
+    std::string build3DFileText();
+    void subSaveFile(const std::string& kind, const std::string& content);
+    void subOpenFile(const std::string& kind);
+
+    // --- Hard copy ----------------------------------------------------------
+    void cmdPrintHardCopy_Click();
+
+private:
+    void textChanged(ControlId id);
+    void runGotFocus(ControlId id);
+    // Moves the focus to an available control; its focus reaction runs when
+    // the focus was elsewhere. An unavailable control keeps no focus move.
+    void moveFocus(ControlId id);
+    void selectAllOnFocus(ControlId id);
+    // Tells the user, without interrupting typing, why a count was left alone.
+    void noteCountsLeftUnchanged(const std::string& why);
+
+    WindowPlatform& platform_;
+    ControlSet controls_;
+    SlopeDesignState state_;
+    std::optional<ControlId> focused_;
+    std::string fileKind_;
+};
+
+} // namespace pitwright

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "RecordingCanvas.h"
+#include "WindowPlatform.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace pitwright::testing {
+
+// Stands in for the screen: records every message, focus move and pointer
+// change; every message box is answered with OK.
+class FakePlatform : public WindowPlatform {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+    };
+
+    void messageBox(const std::string& text, const std::string& title) override {
+        messages.push_back({text, title});
+    }
+    void setFocus(ControlId id) override { focusMoves.push_back(id); }
+    void setMousePointer(MousePointer pointer) override { pointers.push_back(pointer); }
+    void doEvents() override { ++doEventsCount; }
+    PrintOutcome printWindow() override {
+        ++printCount;
+        return printAnswer;
+    }
+    Canvas& canvas() override { return picture; }
+    FileDialog& fileDialog() override { std::abort(); }
+    FileStore& fileStore() override { std::abort(); }
+
+    std::vector<Message> messages;
+    std::vector<ControlId> focusMoves;
+    std::vector<MousePointer> pointers;
+    int doEventsCount = 0;
+    int printCount = 0;
+    PrintOutcome printAnswer{true, ""};
+    RecordingCanvas picture;
+};
+
+} // namespace pitwright::testing
