@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pitwright {
+
+// What the window's one file dialog is set to; the settings stay as they are
+// between uses, so whatever the last save set is still in force for an open.
+struct FileDialogSettings {
+    std::string dialogTitle;
+    // Description and pattern pairs separated by vertical bars:
+    // "Data-files(*.DAT)|*.DAT|All file types (*.*)|*.*".
+    std::string filter;
+    std::string defaultExt; // without the dot; empty for none
+    std::string initDir;
+    bool overwritePrompt = false;
+    bool cancelError = false;
+};
+
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+
+    // The chosen full path (possibly empty), or nothing when cancelled.
+    virtual std::optional<std::string> showSave() = 0;
+    virtual std::optional<std::string> showOpen() = 0;
+
+    FileDialogSettings settings;
+};
+
+} // namespace pitwright
