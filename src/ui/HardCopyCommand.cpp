@@ -1,8 +1,25 @@
 // "Print a hard copy".
+#include "HardCopyLook.h"
 #include "frmPitwrightMain.h"
 
 namespace pitwright {
 
-void frmPitwrightMain::cmdPrintHardCopy_Click() {}
+namespace {
+constexpr const char* kPrintingTitle = "Printing hard copy";
+} // namespace
+
+void frmPitwrightMain::cmdPrintHardCopy_Click() {
+    applyPrintLook(controls_);
+    const PrintOutcome outcome = platform_.printWindow();
+    if (outcome.printed) {
+        // The window keeps its print look until the user closes the message.
+        platform_.messageBox("A hard copy of the layout is being printed", kPrintingTitle);
+        applyWorkingLook(controls_);
+        return;
+    }
+    // Nothing reached the printer: give the window back before saying so.
+    applyWorkingLook(controls_);
+    platform_.messageBox("Nothing was printed. " + outcome.reason, kPrintingTitle);
+}
 
 } // namespace pitwright
