@@ -6,7 +6,11 @@ namespace pitwright {
 
 inline constexpr double kPi = 3.14159265359;
 
-inline double degreesToRadians(double degrees) { return degrees * kPi / 180.0; }
-inline double radiansToDegrees(double radians) { return radians * 180.0 / kPi; }
+inline double degreesToRadians(double degrees) {
+    return degrees * kPi / 180.0;
+}
+inline double radiansToDegrees(double radians) {
+    return radians * 180.0 / kPi;
+}
 
 } // namespace pitwright

@@ -57,9 +57,12 @@ enum class ControlId : std::uint8_t {
     cmdClearPicture,
 };
 
-inline constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::cmdClearPicture) + 1;
+inline constexpr std::size_t kControlCount =
+    static_cast<std::size_t>(ControlId::cmdClearPicture) + 1;
 
-inline constexpr std::size_t indexOf(ControlId id) { return static_cast<std::size_t>(id); }
+inline constexpr std::size_t indexOf(ControlId id) {
+    return static_cast<std::size_t>(id);
+}
 
 enum class ControlKind : std::uint8_t { Window, TextBox, Label, Group, Option, Command, Picture };
 

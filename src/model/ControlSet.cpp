@@ -20,7 +20,9 @@ void ControlSet::setChangeHandler(std::function<void(ControlId)> handler) {
     changeHandler_ = std::move(handler);
 }
 
-double ControlSet::value(ControlId id) const { return valueOfText(text(id)); }
+double ControlSet::value(ControlId id) const {
+    return valueOfText(text(id));
+}
 
 void ControlSet::setText(ControlId id, std::string_view text) {
     ControlState& state = states_[indexOf(id)];
@@ -45,7 +47,8 @@ void ControlSet::setEnabled(ControlId id, bool enabled) {
 }
 
 bool ControlSet::isAvailable(ControlId id) const {
-    for (std::optional<ControlId> current = id; current; current = controlSpec(*current).container) {
+    for (std::optional<ControlId> current = id; current;
+         current = controlSpec(*current).container) {
         if (!enabled(*current) || !states_[indexOf(*current)].visible) {
             return false;
         }

@@ -15,39 +15,43 @@ constexpr FontSpec kGreyFont{6.75, false, true};
 // Row styles inside the three groups.
 constexpr ControlSpec inputLabel(ControlId id, const char* name, const char* caption, int top,
                                  int width, int tab, ControlId group, int height = 255) {
-    return {id,  name,      K::Label, group,  caption, 120,   top,   width, height,
-            kArial825, kBlack, BackColor::ButtonFace, tab, false, false, ""};
+    return {id,  name,  K::Label, group,     caption, 120,
+            top, width, height,   kArial825, kBlack,  BackColor::ButtonFace,
+            tab, false, false,    ""};
 }
 constexpr ControlSpec resultLabel(ControlId id, const char* name, const char* caption, int top,
                                   int width, int tab, ControlId group) {
-    return {id,  name,      K::Label, group,  caption, 240,   top,   width, 255,
-            kGreyFont, kDarkGrey, BackColor::ButtonFace, tab, false, false, ""};
+    return {id,  name,  K::Label, group,     caption,   240,
+            top, width, 255,      kGreyFont, kDarkGrey, BackColor::ButtonFace,
+            tab, false, false,    ""};
 }
 constexpr ControlSpec inputField(ControlId id, const char* name, int top, int tab,
                                  ControlId group) {
-    return {id, name, K::TextBox, group, "", 2040, top, 855, 255,
-            kArial825, kBlack, BackColor::White, tab, true, false, ""};
+    return {id,        name,   K::TextBox,       group, "",   2040,  top, 855, 255,
+            kArial825, kBlack, BackColor::White, tab,   true, false, ""};
 }
 constexpr ControlSpec resultField(ControlId id, const char* name, int top, int width, int tab,
                                   ControlId group) {
-    return {id, name, K::TextBox, group, "", 1920, top, width, 225,
-            kGreyFont, kDarkGrey, BackColor::ButtonFace, tab, false, true, ""};
+    return {id,  name,  K::TextBox, group,     "",        1920,
+            top, width, 225,        kGreyFont, kDarkGrey, BackColor::ButtonFace,
+            tab, false, true,       ""};
 }
 constexpr ControlSpec widthField(ControlId id, const char* name, int top, int tab,
                                  ControlId group) {
-    return {id, name, K::TextBox, group, "", 2040, top, 855, 255,
-            kArial825, kBlack, BackColor::ButtonFace, tab, false, true, ""};
+    return {id,  name,  K::TextBox, group,     "",     2040,
+            top, 855,   255,        kArial825, kBlack, BackColor::ButtonFace,
+            tab, false, true,       ""};
 }
 constexpr ControlSpec group(ControlId id, const char* name, const char* caption, int left, int top,
                             int width, int height, int tab) {
-    return {id, name, K::Group, std::nullopt, caption, left, top, width, height,
-            kGroupFont, kBlack, BackColor::ButtonFace, tab, false, false, ""};
+    return {id,     name,       K::Group, std::nullopt,          caption, left,  top,   width,
+            height, kGroupFont, kBlack,   BackColor::ButtonFace, tab,     false, false, ""};
 }
 constexpr ControlSpec command(ControlId id, const char* name, const char* caption, int left,
                               int top, int width, int height, FontSpec font, int tab,
                               const char* toolTip) {
-    return {id, name, K::Command, std::nullopt, caption, left, top, width, height,
-            font, kBlack, BackColor::ButtonFace, tab, true, false, toolTip};
+    return {id,     name, K::Command, std::nullopt,          caption, left, top,   width,
+            height, font, kBlack,     BackColor::ButtonFace, tab,     true, false, toolTip};
 }
 
 constexpr ControlId kHeights = fraSlopeHeightDimensions;
@@ -96,18 +100,18 @@ constexpr std::array<ControlSpec, kControlCount> kControls{{
     inputLabel(lblToeToToeSlopeAngle, "lblToeToToeSlopeAngle", "Toe-to-toe inter-ramp:", 600, 1932,
                44, kAngles, 252),
     inputField(txtToeToToeSlopeAngle, "txtToeToToeSlopeAngle", 600, 6, kAngles),
-    resultLabel(lblSlopeHorizontalExtent, "lblSlopeHorizontalExtent", "Overall horizontal (m):",
-                900, 1605, 32, kAngles),
+    resultLabel(lblSlopeHorizontalExtent, "lblSlopeHorizontalExtent",
+                "Overall horizontal (m):", 900, 1605, 32, kAngles),
     resultField(txtSlopeHorizontalExtent, "txtSlopeHorizontalExtent", 900, 855, 33, kAngles),
     inputLabel(lblStackAngle, "lblStackAngle", "Stack slope angle:", 1200, 1725, 24, kAngles),
     inputField(txtStackAngle, "txtStackAngle", 1200, 7, kAngles),
-    resultLabel(lblStackHorizontalExtend, "lblStackHorizontalExtend", "Stack horizontal (m):",
-                1500, 1605, 39, kAngles),
+    resultLabel(lblStackHorizontalExtend, "lblStackHorizontalExtend", "Stack horizontal (m):", 1500,
+                1605, 39, kAngles),
     resultField(txtStackHorizontalExtend, "txtStackHorizontalExtend", 1500, 855, 38, kAngles),
     inputLabel(lblBatterAngle, "lblBatterAngle", "Bench slope angle:", 1800, 1725, 25, kAngles),
     inputField(txtBenchAngle, "txtBenchAngle", 1800, 8, kAngles),
-    resultLabel(lblBenchHorizontalExtend, "lblBenchHorizontalExtend", "Bench horizontal (m):",
-                2100, 1605, 41, kAngles),
+    resultLabel(lblBenchHorizontalExtend, "lblBenchHorizontalExtend", "Bench horizontal (m):", 2100,
+                1605, 41, kAngles),
     resultField(txtBenchHorizontalExtend, "txtBenchHorizontalExtend", 2100, 855, 40, kAngles),
 
     group(fraSlopeWidthDimensions, "fraSlopeWidthDimensions", "Slope width dimensions", 8640, 5803,
@@ -145,8 +149,12 @@ static_assert(tableFollowsIdOrder(), "the control table must list controls in Co
 
 } // namespace
 
-std::span<const ControlSpec> mainWindowControls() { return kControls; }
+std::span<const ControlSpec> mainWindowControls() {
+    return kControls;
+}
 
-const ControlSpec& controlSpec(ControlId id) { return kControls[indexOf(id)]; }
+const ControlSpec& controlSpec(ControlId id) {
+    return kControls[indexOf(id)];
+}
 
 } // namespace pitwright

@@ -9,7 +9,9 @@
 namespace pitwright {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipDigits(std::string_view text, std::size_t i) {
     while (i < text.size() && isDigit(text[i])) {
@@ -91,8 +93,9 @@ double valueOfText(std::string_view text) {
     const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         const std::string_view mantissa = text.substr(mantissaStart, mantissaEnd - mantissaStart);
-        const std::string_view exponent =
-            i > mantissaEnd ? text.substr(mantissaEnd + 1, i - mantissaEnd - 1) : std::string_view{};
+        const std::string_view exponent = i > mantissaEnd
+                                              ? text.substr(mantissaEnd + 1, i - mantissaEnd - 1)
+                                              : std::string_view{};
         value = magnitudeOf(mantissa, saturatingExponent(exponent)) > 0
                     ? std::numeric_limits<double>::infinity()
                     : 0.0;

@@ -33,12 +33,12 @@ DrawScale drawScaleFor(const SlopeDesignState& state, const Canvas& canvas) {
     if (!(wallHeight > 0)) {
         return {SectionDrawing::NoHeight, 0};
     }
-    const double sx = (static_cast<double>(canvas.ScaleWidth()) -
-                       2 * (state.surfaceLineLength + state.marginX)) /
-                      wallWidth;
-    const double sy = (static_cast<double>(canvas.ScaleHeight()) -
-                       (2 * state.marginY + state.baseDepth)) /
-                      wallHeight;
+    const double sx =
+        (static_cast<double>(canvas.ScaleWidth()) - 2 * (state.surfaceLineLength + state.marginX)) /
+        wallWidth;
+    const double sy =
+        (static_cast<double>(canvas.ScaleHeight()) - (2 * state.marginY + state.baseDepth)) /
+        wallHeight;
     const double scale = sx < sy ? sx : sy;
     if (!std::isfinite(scale) || !(scale > 0) || !std::isfinite(wallWidth * scale)) {
         return {SectionDrawing::TooLarge, 0};

@@ -15,11 +15,15 @@ namespace {
 
 constexpr const char* kAngleErrorTitle = "Angle error";
 
-double tanOfDegrees(double degrees) { return std::tan(degreesToRadians(degrees)); }
+double tanOfDegrees(double degrees) {
+    return std::tan(degreesToRadians(degrees));
+}
 
 // A division whose result no field can show (a zero tangent or divisor)
 // leaves the member and its field as they were.
-bool usable(double value) { return std::isfinite(value); }
+bool usable(double value) {
+    return std::isfinite(value);
+}
 
 } // namespace
 
@@ -30,17 +34,21 @@ void frmPitwrightMain::optCrestToToeSlopeAngle_Click() {
 
 void frmPitwrightMain::optToeToToeSlopeAngle_Click() {
     controls_.setText(lblSlopeHorizontalExtent, "Inter-ramp horizontal (m):");
-    controls_.setText(txtComment,
-                      "Measured from ramp bottom toe to upper toe (or bottom crest to upper crest)");
+    controls_.setText(
+        txtComment, "Measured from ramp bottom toe to upper toe (or bottom crest to upper crest)");
 }
 
-void frmPitwrightMain::txtCrestToToeSlopeAngle_Change() { subInterRampAngleChanged(); }
+void frmPitwrightMain::txtCrestToToeSlopeAngle_Change() {
+    subInterRampAngleChanged();
+}
 
-void frmPitwrightMain::txtToeToToeSlopeAngle_Change() { subInterRampAngleChanged(); }
+void frmPitwrightMain::txtToeToToeSlopeAngle_Change() {
+    subInterRampAngleChanged();
+}
 
 void frmPitwrightMain::subInterRampAngleChanged() {
-    const bool anyAngle =
-        controls_.value(txtCrestToToeSlopeAngle) != 0 || controls_.value(txtToeToToeSlopeAngle) != 0;
+    const bool anyAngle = controls_.value(txtCrestToToeSlopeAngle) != 0 ||
+                          controls_.value(txtToeToToeSlopeAngle) != 0;
     if (controls_.value(txtSlopeHeight) != 0 && anyAngle) {
         const double angle = controls_.isSelected(optCrestToToeSlopeAngle)
                                  ? controls_.value(txtCrestToToeSlopeAngle)
@@ -116,8 +124,8 @@ void frmPitwrightMain::txtStackAngle_Change() {
         controls_.setText(txtBermWidth, "");
         controls_.setText(txtStackHorizontalExtend, "");
     } else {
-        for (ControlId id : {txtCrestToToeSlopeAngle, txtToeToToeSlopeAngle,
-                             txtSlopeHorizontalExtent}) {
+        for (ControlId id :
+             {txtCrestToToeSlopeAngle, txtToeToToeSlopeAngle, txtSlopeHorizontalExtent}) {
             controls_.setEnabled(id, false);
         }
         for (ControlId id : {lblBatterAngle, txtBenchAngle, lblBermWidth, txtStackHorizontalExtend,
@@ -211,8 +219,12 @@ void frmPitwrightMain::txtCrestToToeSlopeAngle_GotFocus() {
     selectAllOnFocus(txtCrestToToeSlopeAngle);
 }
 
-void frmPitwrightMain::txtToeToToeSlopeAngle_GotFocus() { selectAllOnFocus(txtToeToToeSlopeAngle); }
+void frmPitwrightMain::txtToeToToeSlopeAngle_GotFocus() {
+    selectAllOnFocus(txtToeToToeSlopeAngle);
+}
 
-void frmPitwrightMain::txtStackAngle_GotFocus() { selectAllOnFocus(txtStackAngle); }
+void frmPitwrightMain::txtStackAngle_GotFocus() {
+    selectAllOnFocus(txtStackAngle);
+}
 
 } // namespace pitwright

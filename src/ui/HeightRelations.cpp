@@ -11,7 +11,9 @@ using enum ControlId;
 
 namespace {
 
-bool fitsCount16(long long value) { return value >= -32768 && value <= 32767; }
+bool fitsCount16(long long value) {
+    return value >= -32768 && value <= 32767;
+}
 
 // The counts that benches per stack give for a bench count.
 struct StackCounts {
@@ -103,44 +105,43 @@ void frmPitwrightMain::txtBenchesPerStack_GotFocus() {
 void frmPitwrightMain::txtBenchesPerStack_Change() {
     const double perStackValue = controls_.value(txtBenchesPerStack);
 
-    // Part A: stacks and berms, and the slope raised to whole stacks.
+    // Stacks and berms, and the slope raised to whole stacks.
     if (controls_.value(txtNumberBenches) != 0 && perStackValue != 0) {
         const auto perStack = toCount16(perStackValue);
         if (!perStack || *perStack == 0 || !fitsCount16(*perStack - 1LL)) {
             noteCountsLeftUnchanged("Benches per stack must round to a whole number other "
                                     "than 0, within -32768 to 32767");
+        } else if (!fits(stackCountsFor(state_.numberOfBenches, *perStack))) {
+            noteCountsLeftUnchanged("That many benches per stack takes the number of "
+                                    "benches beyond -32768 to 32767");
         } else {
             state_.benchesPerStack = *perStack;
-            // Rewriting 2.6 as 3 runs this reaction again, nested, first.
+            // Rewriting 2.6 as 3 runs this reaction again, nested, first; it
+            // may raise the bench count, so the counts are taken afterwards.
             controls_.setText(txtBenchesPerStack, formatCount(state_.benchesPerStack));
             state_.stepOutsPerStack = static_cast<std::int16_t>(state_.benchesPerStack - 1);
 
             const StackCounts counts =
                 stackCountsFor(state_.numberOfBenches, state_.benchesPerStack);
-            if (!fits(counts)) {
-                noteCountsLeftUnchanged("That many benches per stack takes the number of "
-                                        "benches beyond 32767");
-            } else {
-                state_.numberOfStacks = static_cast<std::int16_t>(counts.stacks);
-                state_.numberOfBerms = static_cast<std::int16_t>(counts.berms);
-                controls_.setText(txtNumberStacks, formatCount(state_.numberOfStacks));
-                controls_.setText(txtNumberBerms, formatCount(state_.numberOfBerms));
-                if (counts.raised) {
-                    state_.numberOfBenches = static_cast<std::int16_t>(counts.benches);
-                    state_.numberOfStepOuts = static_cast<std::int16_t>(counts.stepOuts);
-                    controls_.setText(txtNumberBenches, formatCount(state_.numberOfBenches));
-                    controls_.setText(txtNumberStepOuts, formatCount(state_.numberOfStepOuts));
-                    const double raisedHeight = state_.numberOfBenches * state_.benchHeight;
-                    if (std::isfinite(raisedHeight)) {
-                        state_.slopeHeight = raisedHeight;
-                        controls_.setText(txtSlopeHeight, formatGeneral(state_.slopeHeight));
-                    }
+            state_.numberOfStacks = static_cast<std::int16_t>(counts.stacks);
+            state_.numberOfBerms = static_cast<std::int16_t>(counts.berms);
+            controls_.setText(txtNumberStacks, formatCount(state_.numberOfStacks));
+            controls_.setText(txtNumberBerms, formatCount(state_.numberOfBerms));
+            if (counts.raised) {
+                state_.numberOfBenches = static_cast<std::int16_t>(counts.benches);
+                state_.numberOfStepOuts = static_cast<std::int16_t>(counts.stepOuts);
+                controls_.setText(txtNumberBenches, formatCount(state_.numberOfBenches));
+                controls_.setText(txtNumberStepOuts, formatCount(state_.numberOfStepOuts));
+                const double raisedHeight = state_.numberOfBenches * state_.benchHeight;
+                if (std::isfinite(raisedHeight)) {
+                    state_.slopeHeight = raisedHeight;
+                    controls_.setText(txtSlopeHeight, formatGeneral(state_.slopeHeight));
                 }
             }
         }
     }
 
-    // Part B: open or close the inter-ramp angle stage.
+    // Open or close the inter-ramp angle stage.
     if (perStackValue == 0) {
         for (ControlId id : {txtBenchHeight, txtNumberBenches, txtNumberStepOuts}) {
             controls_.setEnabled(id, true);
@@ -171,9 +172,13 @@ void frmPitwrightMain::txtBenchesPerStack_Change() {
     controls_.setEnabled(fraSlopeAngles, true);
 }
 
-void frmPitwrightMain::txtSlopeHeight_GotFocus() { selectAllOnFocus(txtSlopeHeight); }
+void frmPitwrightMain::txtSlopeHeight_GotFocus() {
+    selectAllOnFocus(txtSlopeHeight);
+}
 
-void frmPitwrightMain::txtBenchHeight_GotFocus() { selectAllOnFocus(txtBenchHeight); }
+void frmPitwrightMain::txtBenchHeight_GotFocus() {
+    selectAllOnFocus(txtBenchHeight);
+}
 
 void frmPitwrightMain::noteCountsLeftUnchanged(const std::string& why) {
     controls_.setText(txtComment, why + ": the counts were left unchanged.");

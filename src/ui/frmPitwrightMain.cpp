@@ -10,22 +10,41 @@ namespace {
 
 // The sixteen fields a reset empties, in the order it empties them.
 constexpr ControlId kResetFields[] = {
-    txtSlopeHeight,          txtBenchHeight,        txtNumberBenches,
-    txtBenchesPerStack,      txtNumberStepOuts,     txtNumberStacks,
-    txtNumberBerms,          txtCrestToToeSlopeAngle, txtToeToToeSlopeAngle,
-    txtSlopeHorizontalExtent, txtStackAngle,        txtBenchAngle,
-    txtBermWidth,            txtStepOutWidth,       txtStackHorizontalExtend,
+    txtSlopeHeight,
+    txtBenchHeight,
+    txtNumberBenches,
+    txtBenchesPerStack,
+    txtNumberStepOuts,
+    txtNumberStacks,
+    txtNumberBerms,
+    txtCrestToToeSlopeAngle,
+    txtToeToToeSlopeAngle,
+    txtSlopeHorizontalExtent,
+    txtStackAngle,
+    txtBenchAngle,
+    txtBermWidth,
+    txtStepOutWidth,
+    txtStackHorizontalExtend,
     txtBenchHorizontalExtend,
 };
 
 constexpr ControlId kLabelsClosedByReset[] = {
-    lblBenchHeight,          lblNumberBenches,      lblNumberStepOuts,
-    lblBenchesPerStack,      lblNumberStacks,       lblNumberBerms,
-    lblCrestToToeSlopeAngle, lblToeToToeSlopeAngle, lblSlopeHorizontalExtent,
-    lblStackAngle,           lblBatterAngle,        lblBermWidth,
-    lblStepWidth,            lblStackHorizontalExtend, lblBenchHorizontalExtend,
+    lblBenchHeight,
+    lblNumberBenches,
+    lblNumberStepOuts,
+    lblBenchesPerStack,
+    lblNumberStacks,
+    lblNumberBerms,
+    lblCrestToToeSlopeAngle,
+    lblToeToToeSlopeAngle,
+    lblSlopeHorizontalExtent,
+    lblStackAngle,
+    lblBatterAngle,
+    lblBermWidth,
+    lblStepWidth,
+    lblStackHorizontalExtend,
+    lblBenchHorizontalExtend,
 };
-
 
 } // namespace
 
@@ -148,7 +167,9 @@ void frmPitwrightMain::moveFocus(ControlId id) {
     focusGained(id);
 }
 
-void frmPitwrightMain::selectAllOnFocus(ControlId id) { controls_.selectAll(id); }
+void frmPitwrightMain::selectAllOnFocus(ControlId id) {
+    controls_.selectAll(id);
+}
 
 void frmPitwrightMain::Form_Load() {
     subResetValues();
