@@ -10,7 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation
     xvfb xdotool x11-utils imagemagick
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
 )
 
 missing=()

@@ -41,7 +41,7 @@ bool sameLook(const Look& a, const Look& b) {
 // Notes how the window looked when it went to the printer and while the
 // message was up.
 class LookRecordingPlatform : public FakePlatform {
-  public:
+public:
     PrintOutcome printWindow() override {
         lookWhenPrinted = lookOf(window->controls());
         return FakePlatform::printWindow();
@@ -75,7 +75,7 @@ constexpr std::array kCommandRow{cmdCalcAndDraw, cmd3Dview, cmdPrintHardCopy, cm
                                  cmdClearPicture};
 
 class HardCopyTest : public ::testing::Test {
-  protected:
+protected:
     HardCopyTest() {
         platform.window = &window;
         window.Form_Load();

@@ -1,0 +1,146 @@
+#include "PrinterOutput.h"
+#include "WindowPrinter.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace pitwright::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(PagePlacementTest, FitsTheWindowWithItsProportionsAtTheTopCentre) {
+    // A landscape window on a portrait page fills the width.
+    const QRectF wide = placeOnPage({800, 600}, {400, 1000});
+    EXPECT_EQ(wide, QRectF(0, 0, 400, 300));
+    // On a landscape page it fills the height and sits in the middle.
+    const QRectF tall = placeOnPage({800, 600}, {2000, 900});
+    EXPECT_EQ(tall, QRectF(400, 0, 1200, 900));
+    EXPECT_TRUE(placeOnPage({0, 600}, {400, 1000}).isEmpty());
+    EXPECT_TRUE(placeOnPage({800, 600}, {0, 0}).isEmpty());
+}
+
+// A window with a black square in a known place, a label and a hidden button.
+class StandIn : public QWidget {
+public:
+    StandIn() {
+        resize(kWidth, kHeight);
+        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+        auto* label = new QLabel(QStringLiteral("Shown label"), this);
+        label->setGeometry(kLabel);
+        auto* button = new QPushButton(QStringLiteral("Hidden button"), this);
+        button->setGeometry(kButton);
+        button->hide();
+    }
+
+    static constexpr int kWidth = 800;
+    static constexpr int kHeight = 550;
+    static constexpr QRect kSquare{100, 150, 200, 200};
+    static constexpr QRect kLabel{500, 20, 150, 30};
+    static constexpr QRect kButton{500, 300, 150, 40};
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(kSquare, Qt::black);
+    }
+};
+
+bool isDark(QRgb pixel) {
+    return qGray(pixel) < 96;
+}
+
+int darkPixelsIn(const QImage& page, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += isDark(page.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+// Where a point of the stand-in lands on the page image.
+QPoint onPage(QPointF widgetPoint, const QPageLayout& layout, int dpi) {
+    const QRectF paint = layout.paintRect(QPageLayout::Point); // in the page, points
+    const QRectF place = placeOnPage(QSizeF(StandIn::kWidth, StandIn::kHeight), paint.size());
+    const qreal scale = place.width() / StandIn::kWidth;
+    const QPointF points = paint.topLeft() + place.topLeft() + widgetPoint * scale;
+    return (points * dpi / 72.0).toPoint();
+}
+
+TEST(DefaultPrinterTest, PrintsTheWindowScaledOntoThePage) {
+    const PrinterOutput printer = PrinterOutput::fromEnvironment();
+    ASSERT_FALSE(printer.queue().isEmpty()) << "run through ctest: the printer fixture is needed";
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), printer.queue());
+    printer.clear();
+    StandIn window;
+
+    const PrintOutcome outcome = printOnDefaultPrinter(window);
+
+    ASSERT_TRUE(outcome.printed) << outcome.reason;
+    QString why;
+    const QString pdf = printer.waitForPdf(60s, &why);
+    ASSERT_FALSE(pdf.isEmpty()) << why.toStdString();
+
+    constexpr int dpi = 72;
+    const QImage page = pageImage(pdf, dpi);
+    ASSERT_FALSE(page.isNull());
+    const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout();
+    const QRect square = StandIn::kSquare;
+    // Inside the square, just inside its corners, and just outside it.
+    for (QPointF inside : {QPointF(square.center()), QPointF(square.topLeft()) + QPointF(8, 8),
+                           QPointF(square.bottomRight()) - QPointF(8, 8)}) {
+        const QPoint at = onPage(inside, layout, dpi);
+        EXPECT_TRUE(isDark(page.pixel(at))) << at.x() << "," << at.y();
+    }
+    for (QPointF outside : {QPointF(square.left() - 10, square.center().y()),
+                            QPointF(square.right() + 10, square.center().y()),
+                            QPointF(square.center().x(), square.bottom() + 10)}) {
+        const QPoint at = onPage(outside, layout, dpi);
+        EXPECT_FALSE(isDark(page.pixel(at))) << at.x() << "," << at.y();
+    }
+    auto areaOnPage = [&](const QRect& area) {
+        return QRect(onPage(area.topLeft(), layout, dpi), onPage(area.bottomRight(), layout, dpi));
+    };
+    EXPECT_GT(darkPixelsIn(page, areaOnPage(StandIn::kLabel)), 0);
+    EXPECT_EQ(darkPixelsIn(page, areaOnPage(StandIn::kButton)), 0);
+}
+
+TEST(RefusingPrinterTest, SaysThePrinterRefusedTheJob) {
+    StandIn window;
+
+    const PrintOutcome outcome = printOnDefaultPrinter(window);
+
+    EXPECT_FALSE(outcome.printed);
+    EXPECT_NE(outcome.reason.find("refused"), std::string::npos) << outcome.reason;
+    EXPECT_NE(outcome.reason.find("-refusing"), std::string::npos) << outcome.reason;
+}
+
+TEST(NoDefaultPrinterTest, SaysThereIsNoDefaultPrinter) {
+    StandIn window;
+
+    const PrintOutcome outcome = printOnDefaultPrinter(window);
+
+    EXPECT_FALSE(outcome.printed);
+    EXPECT_NE(outcome.reason.find("no default printer"), std::string::npos) << outcome.reason;
+}
+
+} // namespace
+} // namespace pitwright::testing
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
