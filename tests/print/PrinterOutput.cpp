@@ -1,5 +1,7 @@
 #include "PrinterOutput.h"
 
+#include "WindowPrinter.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -79,6 +81,43 @@ QImage pageImage(const QString& pdf, int dotsPerInch) {
                        QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"),
                        QStringLiteral("-png"), pdf, stem});
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+PageMap::PageMap(QSizeF window, const QPageLayout& layout, int dotsPerInch) {
+    const qreal pixelsPerPoint = dotsPerInch / 72.0;
+    const QRectF printable = layout.paintRect(QPageLayout::Point);
+    const QRectF place = placeOnPage(window, printable.size());
+    origin_ = (printable.topLeft() + place.topLeft()) * pixelsPerPoint;
+    scale_ = place.width() / window.width() * pixelsPerPoint;
+}
+
+QPoint PageMap::operator()(QPointF windowPoint) const {
+    return (origin_ + windowPoint * scale_).toPoint();
+}
+
+QRect PageMap::operator()(const QRectF& windowArea) const {
+    return {(*this)(windowArea.topLeft()), (*this)(windowArea.bottomRight())};
+}
+
+namespace {
+template <typename Test> int countPixels(const QImage& page, const QRect& area, Test test) {
+    const QRect inside = area.intersected(page.rect());
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            count += test(page.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+} // namespace
+
+int darkPixels(const QImage& page, const QRect& area) {
+    return countPixels(page, area, [](QRgb pixel) { return qGray(pixel) < 96; });
+}
+
+int nonWhitePixels(const QImage& page, const QRect& area) {
+    return countPixels(page, area, [](QRgb pixel) { return qGray(pixel) < 250; });
 }
 
 } // namespace pitwright::testing

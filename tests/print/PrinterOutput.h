@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPageLayout>
+#include <QRectF>
 #include <QString>
 
 #include <chrono>
@@ -30,5 +32,24 @@ private:
 
 // The first page of a PDF as an image, by pdftoppm.
 QImage pageImage(const QString& pdf, int dotsPerInch);
+
+// Where the points of a printed window land on the image of its page: the
+// window placed inside the printer's margins as the printer places it.
+class PageMap {
+public:
+    PageMap(QSizeF window, const QPageLayout& layout, int dotsPerInch);
+
+    QPoint operator()(QPointF windowPoint) const;
+    QRect operator()(const QRectF& windowArea) const;
+
+private:
+    QPointF origin_; // page pixels
+    qreal scale_;    // page pixels per window pixel
+};
+
+// How many pixels of the area are dark (text, lines) and how many are not
+// white at all.
+int darkPixels(const QImage& page, const QRect& area);
+int nonWhitePixels(const QImage& page, const QRect& area);
 
 } // namespace pitwright::testing

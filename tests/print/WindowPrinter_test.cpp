@@ -56,29 +56,6 @@ protected:
     }
 };
 
-bool isDark(QRgb pixel) {
-    return qGray(pixel) < 96;
-}
-
-int darkPixelsIn(const QImage& page, const QRect& area) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += isDark(page.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-// Where a point of the stand-in lands on the page image.
-QPoint onPage(QPointF widgetPoint, const QPageLayout& layout, int dpi) {
-    const QRectF paint = layout.paintRect(QPageLayout::Point); // in the page, points
-    const QRectF place = placeOnPage(QSizeF(StandIn::kWidth, StandIn::kHeight), paint.size());
-    const qreal scale = place.width() / StandIn::kWidth;
-    const QPointF points = paint.topLeft() + place.topLeft() + widgetPoint * scale;
-    return (points * dpi / 72.0).toPoint();
-}
-
 TEST(DefaultPrinterTest, PrintsTheWindowScaledOntoThePage) {
     const PrinterOutput printer = PrinterOutput::fromEnvironment();
     ASSERT_FALSE(printer.queue().isEmpty()) << "run through ctest: the printer fixture is needed";
@@ -96,25 +73,20 @@ TEST(DefaultPrinterTest, PrintsTheWindowScaledOntoThePage) {
     constexpr int dpi = 72;
     const QImage page = pageImage(pdf, dpi);
     ASSERT_FALSE(page.isNull());
-    const QPageLayout layout = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout();
-    const QRect square = StandIn::kSquare;
-    // Inside the square, just inside its corners, and just outside it.
-    for (QPointF inside : {QPointF(square.center()), QPointF(square.topLeft()) + QPointF(8, 8),
-                           QPointF(square.bottomRight()) - QPointF(8, 8)}) {
-        const QPoint at = onPage(inside, layout, dpi);
-        EXPECT_TRUE(isDark(page.pixel(at))) << at.x() << "," << at.y();
+    const PageMap map(QSizeF(window.size()), QPrinter(QPrinterInfo::defaultPrinter()).pageLayout(),
+                      dpi);
+    // The square is where it belongs, at its size: dark inside, white just
+    // outside; the label is printed, the hidden button is not.
+    const QRectF square = StandIn::kSquare;
+    const QRect inner = map(square.adjusted(8, 8, -8, -8));
+    EXPECT_EQ(darkPixels(page, inner), inner.width() * inner.height());
+    for (const QRectF& beside :
+         {square.translated(-square.width() - 10, 0), square.translated(square.width() + 10, 0),
+          square.translated(0, square.height() + 10)}) {
+        EXPECT_EQ(darkPixels(page, map(beside)), 0);
     }
-    for (QPointF outside : {QPointF(square.left() - 10, square.center().y()),
-                            QPointF(square.right() + 10, square.center().y()),
-                            QPointF(square.center().x(), square.bottom() + 10)}) {
-        const QPoint at = onPage(outside, layout, dpi);
-        EXPECT_FALSE(isDark(page.pixel(at))) << at.x() << "," << at.y();
-    }
-    auto areaOnPage = [&](const QRect& area) {
-        return QRect(onPage(area.topLeft(), layout, dpi), onPage(area.bottomRight(), layout, dpi));
-    };
-    EXPECT_GT(darkPixelsIn(page, areaOnPage(StandIn::kLabel)), 0);
-    EXPECT_EQ(darkPixelsIn(page, areaOnPage(StandIn::kButton)), 0);
+    EXPECT_GT(darkPixels(page, map(QRectF(StandIn::kLabel))), 0);
+    EXPECT_EQ(nonWhitePixels(page, map(QRectF(StandIn::kButton))), 0);
 }
 
 TEST(RefusingPrinterTest, SaysThePrinterRefusedTheJob) {
