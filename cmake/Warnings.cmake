@@ -8,3 +8,9 @@ if(PITWRIGHT_SANITIZE)
     target_compile_options(pitwright_warnings INTERFACE ${PITWRIGHT_SANITIZER_FLAGS})
     target_link_options(pitwright_warnings INTERFACE ${PITWRIGHT_SANITIZER_FLAGS})
 endif()
+
+# Coverage for libFuzzer in every library the fuzz targets reach.
+option(PITWRIGHT_LIBFUZZER "Build the libFuzzer targets (clang only)" OFF)
+if(PITWRIGHT_LIBFUZZER)
+    target_compile_options(pitwright_warnings INTERFACE -fsanitize=fuzzer-no-link)
+endif()
