@@ -1,0 +1,146 @@
+#include "ControlWidgets.h"
+
+#include "LayoutUnits.h"
+#include "MainWindowControls.h"
+#include "PictureBox.h"
+#include "UprightButton.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace pitwright {
+
+namespace {
+
+// A command taller than it is wide carries its caption upright.
+bool isUpright(const ControlSpec& spec) {
+    return spec.height > 2 * spec.width;
+}
+
+QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        edit->setReadOnly(spec.readOnly);
+        return edit;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case ControlKind::Group:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Option:
+        return new QRadioButton(caption, parent);
+    case ControlKind::Command:
+        if (isUpright(spec)) {
+            return new UprightButton(caption, parent);
+        }
+        return new QPushButton(caption, parent);
+    case ControlKind::Picture:
+        return new PictureBox(parent);
+    case ControlKind::Window:
+        break;
+    }
+    return nullptr;
+}
+
+void applyColors(QWidget& widget, const ControlSpec& spec) {
+    QPalette palette = widget.palette();
+    const QColor fore = rgbColor(spec.foreColor);
+    // Only the active and inactive looks: a disabled control keeps the
+    // style's greyed look.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, fore);
+        palette.setColor(group, QPalette::Text, fore);
+        palette.setColor(group, QPalette::ButtonText, fore);
+    }
+    widget.setPalette(palette);
+}
+
+} // namespace
+
+QColor ControlWidgets::colorOf(BackColor color) {
+    if (color == BackColor::White) {
+        return Qt::white;
+    }
+    return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
+
+ControlWidgets::ControlWidgets(QWidget& client) {
+    widgets_[indexOf(ControlId::frmPitwrightMain)] = &client;
+    client.setFont(arialFont(controlSpec(ControlId::frmPitwrightMain).font));
+    // The table lists every container before what it holds.
+    for (const ControlSpec& spec : mainWindowControls()) {
+        if (spec.kind == ControlKind::Window) {
+            continue;
+        }
+        QWidget* parent = spec.container ? widget(*spec.container) : &client;
+        QWidget* made = makeWidget(spec, parent);
+        made->setObjectName(QString::fromUtf8(spec.name));
+        made->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+        made->setFont(arialFont(spec.font));
+        applyColors(*made, spec);
+        if (spec.toolTip[0] != '\0') {
+            made->setToolTip(QString::fromUtf8(spec.toolTip));
+        }
+        made->setAccessibleName(QString::fromUtf8(spec.name));
+        made->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        widgets_[indexOf(spec.id)] = made;
+    }
+    chainTabStops();
+}
+
+QLineEdit* ControlWidgets::lineEdit(ControlId id) const {
+    return qobject_cast<QLineEdit*>(widget(id));
+}
+
+PictureBox& ControlWidgets::picture() const {
+    return *static_cast<PictureBox*>(widget(ControlId::Picture1));
+}
+
+std::optional<ControlId> ControlWidgets::idOf(const QObject* object) const {
+    const auto found = std::find(widgets_.begin(), widgets_.end(), object);
+    if (found == widgets_.end() || object == nullptr) {
+        return std::nullopt;
+    }
+    return static_cast<ControlId>(found - widgets_.begin());
+}
+
+void ControlWidgets::chainTabStops() {
+    std::vector<const ControlSpec*> stops;
+    for (const ControlSpec& spec : mainWindowControls()) {
+        if (spec.tabStop) {
+            stops.push_back(&spec);
+        }
+    }
+    std::sort(stops.begin(), stops.end(),
+              [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        QWidget::setTabOrder(widget(stops[i - 1]->id), widget(stops[i]->id));
+    }
+    for (const ControlSpec* stop : stops) {
+        tabStops_.push_back(stop->id);
+    }
+}
+
+QWidget* ControlWidgets::firstTabStop() const {
+    for (ControlId id : tabStops_) {
+        if (widget(id)->isEnabled()) {
+            return widget(id);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace pitwright

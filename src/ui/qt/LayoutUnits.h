@@ -1,0 +1,40 @@
+#pragma once
+
+#include "MainWindowControls.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <cmath>
+#include <cstdint>
+
+namespace pitwright {
+
+// Places in the layout tables are in twips; 15 twips make one logical pixel.
+inline int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// Every font of the program is Arial (Liberation Sans where Arial is not
+// installed). Bold and italic are always set explicitly, so a child never
+// inherits the bold italic of the group around it.
+inline QFont arialFont(const FontSpec& spec) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+inline QColor rgbColor(std::uint32_t rgb) {
+    return {static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+            static_cast<int>(rgb & 0xFF)};
+}
+
+} // namespace pitwright

@@ -1,0 +1,130 @@
+#include "PitwrightMainWindow.h"
+
+#include "AppIcon.h"
+#include "ControlBinder.h"
+#include "ControlWidgets.h"
+#include "LayoutUnits.h"
+#include "QtWindowPlatform.h"
+#include "frmPitwrightMain.h"
+#include "frmSlopeAbout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace pitwright {
+
+namespace {
+const char* const kTitle = "Pitwright Share - The Pitwright project";
+}
+
+PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
+    : QMainWindow(parent), endProgram_([] { QCoreApplication::quit(); }) {
+    setObjectName(QStringLiteral("frmPitwrightMain"));
+    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowIcon(pitwrightIcon());
+    // A fixed single border: minimize and close, no maximize, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twipsToPixels(kClientWidthTwips), twipsToPixels(kClientHeightTwips));
+    setCentralWidget(client);
+    widgets_ = std::make_unique<ControlWidgets>(*client);
+    buildMenu();
+    setFont(client->font());
+    menuBar()->setFont(client->font());
+    setFixedSize(sizeHint());
+
+    platform_ = std::make_unique<QtWindowPlatform>(*this, *widgets_);
+    form_ = std::make_unique<frmPitwrightMain>(*platform_);
+    binder_ = std::make_unique<ControlBinder>(*form_, *widgets_, *platform_);
+    form_->Form_Load();
+    // The window opens with the focus on its first tab stop.
+    if (QWidget* first = widgets_->firstTabStop()) {
+        first->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+PitwrightMainWindow::~PitwrightMainWindow() {
+    if (about_) {
+        delete about_.data();
+    }
+}
+
+void PitwrightMainWindow::buildMenu() {
+    QMenuBar* bar = menuBar();
+    // Kept in the window on every desktop: it belongs to the window's look.
+    bar->setNativeMenuBar(false);
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* open = file->addAction(QStringLiteral("Open saved data"));
+    open->setObjectName(QStringLiteral("mnuOpenSavedData"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSpace01"));
+    QAction* save = file->addAction(QStringLiteral("Save data"));
+    save->setObjectName(QStringLiteral("mnuSaveData"));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSpace02"));
+    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    QAction* about = bar->addAction(QStringLiteral("About"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+
+    connect(open, &QAction::triggered, this, [this] { form_->mnuOpenSavedData_Click(); });
+    connect(save, &QAction::triggered, this, [this] { form_->mnuSaveData_Click(); });
+    connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+void PitwrightMainWindow::mnuAbout_Click() {
+    if (!about_) {
+        about_ = new frmSlopeAbout();
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+        centreOnScreen(*about_);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void PitwrightMainWindow::mnuExit_Click() {
+    close();
+}
+
+void PitwrightMainWindow::closeEvent(QCloseEvent* event) {
+    // No question about unsaved work: the About window goes, then this
+    // window, then anything else still open, and the program ends.
+    if (about_) {
+        about_->close();
+    }
+    event->accept();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
+    if (endProgram_) {
+        endProgram_();
+    }
+}
+
+void PitwrightMainWindow::showCentred() {
+    centreOnScreen(*this);
+    show();
+}
+
+void centreOnScreen(QWidget& window) {
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    window.adjustSize();
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}
+
+} // namespace pitwright

@@ -1,0 +1,63 @@
+#include "QtWindowPlatform.h"
+
+#include "ControlWidgets.h"
+#include "PictureBox.h"
+#include "WindowPrinter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace pitwright {
+
+QtWindowPlatform::QtWindowPlatform(QWidget& window, const ControlWidgets& widgets)
+    : window_(window), widgets_(widgets), comLocalDriveLoadSave(&window) {}
+
+QtWindowPlatform::~QtWindowPlatform() {
+    if (busyPointer_) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtWindowPlatform::messageBox(const std::string& text, const std::string& title) {
+    ++messageBoxesShown_;
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::Ok, &window_);
+    box.setObjectName(QStringLiteral("messageBox"));
+    // File names and numbers are shown as typed, never read as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtWindowPlatform::setFocus(ControlId id) {
+    if (QWidget* widget = widgets_.widget(id)) {
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QtWindowPlatform::setMousePointer(MousePointer pointer) {
+    const bool busy = pointer == MousePointer::Hourglass;
+    if (busy == busyPointer_) {
+        return;
+    }
+    busyPointer_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtWindowPlatform::doEvents() {
+    QCoreApplication::processEvents();
+}
+
+PrintOutcome QtWindowPlatform::printWindow() {
+    return printOnDefaultPrinter(window_);
+}
+
+Canvas& QtWindowPlatform::canvas() {
+    return widgets_.picture();
+}
+
+} // namespace pitwright

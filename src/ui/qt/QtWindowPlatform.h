@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFileDialog> // QtFileDialog.h keeps a QPointer<QFileDialog>
+
+#include "QtFileDialog.h"
+#include "QtFileStore.h"
+#include "WindowPlatform.h"
+
+class QWidget;
+
+namespace pitwright {
+
+class ControlWidgets;
+
+// The screen and the system for the main window's reactions, with Qt.
+class QtWindowPlatform : public WindowPlatform {
+public:
+    QtWindowPlatform(QWidget& window, const ControlWidgets& widgets);
+    ~QtWindowPlatform() override;
+
+    void messageBox(const std::string& text, const std::string& title) override;
+    void setFocus(ControlId id) override;
+    void setMousePointer(MousePointer pointer) override;
+    void doEvents() override;
+    PrintOutcome printWindow() override;
+    Canvas& canvas() override;
+    FileDialog& fileDialog() override { return comLocalDriveLoadSave; }
+    FileStore& fileStore() override { return files_; }
+
+    // How many message boxes have been shown so far; tells the event
+    // binding whether a modal box came up in the middle of a mouse click.
+    int messageBoxesShown() const { return messageBoxesShown_; }
+
+private:
+    QWidget& window_;
+    const ControlWidgets& widgets_;
+    QtFileDialog comLocalDriveLoadSave;
+    QtFileStore files_;
+    int messageBoxesShown_ = 0;
+    bool busyPointer_ = false;
+};
+
+} // namespace pitwright
