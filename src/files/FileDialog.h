@@ -2,8 +2,12 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace pitwright {
+
+// The initial folder that stands for the user's home folder.
+inline constexpr std::string_view kHomeFolder = "";
 
 // What the window's one file dialog is set to; the settings stay as they are
 // between uses, so whatever the last save set is still in force for an open.
@@ -13,7 +17,7 @@ struct FileDialogSettings {
     // "Data-files(*.DAT)|*.DAT|All file types (*.*)|*.*".
     std::string filter;
     std::string defaultExt; // without the dot; empty for none
-    std::string initDir;
+    std::string initDir;    // kHomeFolder for the user's home folder
     bool overwritePrompt = false;
     bool cancelError = false;
 };

@@ -1,13 +1,200 @@
-// Save data, Open saved data and Write a 3D-file.
+// Save data, Open saved data and Write a 3D-file, and the save and open
+// routines they share.
+#include "AscText.h"
+#include "DataFile.h"
+#include "FileKinds.h"
+#include "FileStore.h"
+#include "NumberText.h"
+#include "Surface3D.h"
 #include "frmPitwrightMain.h"
+
+#include <algorithm>
 
 namespace pitwright {
 
-void frmPitwrightMain::mnuSaveData_Click() {}
-void frmPitwrightMain::mnuOpenSavedData_Click() {}
-void frmPitwrightMain::cmd3Dview_Click() {}
-std::string frmPitwrightMain::build3DFileText() { return {}; }
-void frmPitwrightMain::subSaveFile(const std::string&, const std::string&) {}
-void frmPitwrightMain::subOpenFile(const std::string&) {}
+using enum ControlId;
+
+namespace {
+
+constexpr const char* kAppTitle = "Pitwright";
+
+// The seven input fields a data file holds, in file order, with their labels.
+struct DataField {
+    ControlId field;
+    ControlId label;
+};
+constexpr std::array<DataField, kDataFileLines> kDataFields{{
+    {txtSlopeHeight, lblSlopeHeight},
+    {txtBenchHeight, lblBenchHeight},
+    {txtBenchesPerStack, lblBenchesPerStack},
+    {txtCrestToToeSlopeAngle, lblCrestToToeSlopeAngle},
+    {txtToeToToeSlopeAngle, lblToeToToeSlopeAngle},
+    {txtStackAngle, lblStackAngle},
+    {txtBenchAngle, lblBatterAngle},
+}};
+
+// The comment line shows at most this much of a 3D text, cut at a line end,
+// so that a shell of many benches cannot stall the window.
+constexpr std::size_t kCommentPreviewBytes = 16 * 1024;
+
+std::string commentPreview(const std::string& text) {
+    if (text.size() <= kCommentPreviewBytes) {
+        return text;
+    }
+    const std::size_t cut = text.rfind("\r\n", kCommentPreviewBytes - 2) + 2;
+    const auto hiddenLines =
+        std::count(text.begin() + static_cast<std::ptrdiff_t>(cut), text.end(), '\n');
+    return text.substr(0, cut) + "... and " + formatCount(hiddenLines) +
+           " more lines, all of them in the file.";
+}
+
+std::string withoutColon(std::string caption) {
+    if (!caption.empty() && caption.back() == ':') {
+        caption.pop_back();
+    }
+    return caption;
+}
+
+} // namespace
+
+void frmPitwrightMain::mnuSaveData_Click() {
+    DataFileTexts texts;
+    for (std::size_t line = 0; line < kDataFileLines; ++line) {
+        texts[line] = controls_.text(kDataFields[line].field);
+    }
+    const DataFileEncoding encoded = encodeDataFile(texts);
+    if (!encoded.ok) {
+        const ControlId label = kDataFields[encoded.refusedLine].label;
+        platform_.messageBox("The data was not saved: the text of \"" +
+                                 withoutColon(controls_.text(label)) + "\" " + encoded.reason + ".",
+                             kAppTitle);
+        return;
+    }
+    subSaveFile(std::string(kSlopeDataFileKind), encoded.text);
+}
+
+void frmPitwrightMain::mnuOpenSavedData_Click() {
+    platform_.doEvents();
+    subOpenFile(std::string(kDataFileKind));
+    if (state_.openCancelled == kTrue16) {
+        state_.openCancelled = kFalse16;
+        return;
+    }
+
+    // Every line is read before any field changes, so a file that cannot be
+    // read leaves the design as it was.
+    const std::string& path = state_.dataFileName;
+    const FileReadResult read = platform_.fileStore().readStart(path, kDataFileReadLimit);
+    DataFileDecoding data;
+    if (read.ok) {
+        data = decodeDataFile(read.bytes, read.cutShort);
+    }
+    if (!data.ok) {
+        platform_.messageBox("The data file '" + path + "' cannot be read: " +
+                                 (read.ok ? data.reason : read.reason) + ". No field was changed.",
+                             kAppTitle);
+        return;
+    }
+
+    // A changed text runs its change reaction by itself; the explicit run
+    // follows, as the reactions expect.
+    controls_.setText(txtSlopeHeight, data.texts[0]);
+    txtSlopeHeight_Change();
+    controls_.setText(txtBenchHeight, data.texts[1]);
+    txtBenchHeight_Change();
+    controls_.setText(txtBenchesPerStack, data.texts[2]);
+    txtBenchesPerStack_GotFocus();
+    txtBenchesPerStack_Change();
+    controls_.setText(txtCrestToToeSlopeAngle, data.texts[3]);
+    txtCrestToToeSlopeAngle_Change();
+    controls_.setText(txtToeToToeSlopeAngle, data.texts[4]);
+    txtToeToToeSlopeAngle_Change();
+    controls_.setText(txtStackAngle, data.texts[5]);
+    txtStackAngle_Change();
+    controls_.setText(txtBenchAngle, data.texts[6]);
+    txtBenchAngle_Change();
+
+    controls_.setText(txtComment, "Data-file opened: '" + path + "'");
+    // An incomplete design leaves the drawing command closed: then there is
+    // nothing to draw, and the focus cannot go there.
+    if (!controls_.isAvailable(cmdCalcAndDraw)) {
+        return;
+    }
+    cmdCalcAndDraw_Click();
+    moveFocus(cmdCalcAndDraw);
+}
+
+void frmPitwrightMain::cmd3Dview_Click() {
+    fileKind_ = k3DFileKind;
+    if (const auto why = whyNo3DSurface(state_)) {
+        platform_.messageBox(*why, kAppTitle);
+        return;
+    }
+    const std::string text = build3DFileText();
+    subSaveFile(fileKind_, text);
+}
+
+std::string frmPitwrightMain::build3DFileText() {
+    if (whyNo3DSurface(state_)) {
+        return {};
+    }
+    std::string text;
+    appendAscText(build3DSurface(state_), text);
+    controls_.setText(txtComment, commentPreview(text));
+    return text;
+}
+
+void frmPitwrightMain::subSaveFile(const std::string& kind, const std::string& content) {
+    platform_.doEvents();
+    FileDialog& dialog = platform_.fileDialog();
+    prepareSaveDialog(dialog.settings, kind);
+    const std::optional<std::string> path = dialog.showSave();
+    if (!path) {
+        return; // cancelled: nothing written, nothing said
+    }
+
+    platform_.setMousePointer(MousePointer::Hourglass);
+    if (path->empty()) {
+        platform_.messageBox("No file saved as the filename was a Null-value",
+                             "Null-value for filename");
+        platform_.setMousePointer(MousePointer::Arrow);
+        return;
+    }
+
+    std::string bytes;
+    bytes.reserve(content.size() + 2);
+    bytes += content;
+    bytes += "\r\n";
+    const FileWriteResult written = platform_.fileStore().writeWhole(*path, bytes);
+    if (!written.ok) {
+        platform_.messageBox("The file '" + *path + "' was not saved: " + written.reason +
+                                 ". A file already there is left as it was.",
+                             kAppTitle);
+        platform_.setMousePointer(MousePointer::Arrow);
+        return;
+    }
+
+    const std::string confirmation =
+        std::string(saveConfirmationFor(kind).value_or("File saved: '")) + *path + "'";
+    controls_.setText(txtComment, confirmation);
+    platform_.messageBox(confirmation, kAppTitle);
+    platform_.setMousePointer(MousePointer::Arrow);
+}
+
+void frmPitwrightMain::subOpenFile(const std::string& kind) {
+    state_.dataFileName.clear();
+    platform_.doEvents();
+    if (kind != kDataFileKind) {
+        return;
+    }
+    FileDialog& dialog = platform_.fileDialog();
+    prepareOpenDialog(dialog.settings);
+    const std::optional<std::string> path = dialog.showOpen();
+    if (!path || path->empty()) {
+        state_.openCancelled = kTrue16;
+        return;
+    }
+    state_.dataFileName = *path;
+}
 
 } // namespace pitwright

@@ -1,6 +1,6 @@
-#include "Surface3D.h"
 #include "SectionProfile.h"
 #include "ShellSizes.h"
+#include "Surface3D.h"
 
 #include <gtest/gtest.h>
 

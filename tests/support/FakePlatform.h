@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FakeFileDialog.h"
+#include "FakeFileStore.h"
 #include "RecordingCanvas.h"
 #include "WindowPlatform.h"
 
@@ -29,8 +31,8 @@ public:
         return printAnswer;
     }
     Canvas& canvas() override { return picture; }
-    FileDialog& fileDialog() override { std::abort(); }
-    FileStore& fileStore() override { std::abort(); }
+    FileDialog& fileDialog() override { return dialog; }
+    FileStore& fileStore() override { return files; }
 
     std::vector<Message> messages;
     std::vector<ControlId> focusMoves;
@@ -39,6 +41,8 @@ public:
     int printCount = 0;
     PrintOutcome printAnswer{true, ""};
     RecordingCanvas picture;
+    FakeFileDialog dialog;
+    FakeFileStore files;
 };
 
 } // namespace pitwright::testing

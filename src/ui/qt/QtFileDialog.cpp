@@ -1,9 +1,77 @@
 #include "QtFileDialog.h"
 
-namespace pitwright {
+#include "FileFilter.h"
 
-// Placeholder until the real dialog lands.
-std::optional<std::string> QtFileDialog::showSave() { return std::nullopt; }
-std::optional<std::string> QtFileDialog::showOpen() { return std::nullopt; }
+#include <QDir>
+#include <QFileDialog>
+
+namespace pitwright {
+namespace {
+
+// "*.*" matches every file on the systems these filters come from; here a
+// name need not have a dot.
+QString qtPattern(const std::string& pattern) {
+    return pattern == "*.*" ? QStringLiteral("*") : QString::fromStdString(pattern);
+}
+
+// Each entry as "description (patterns)"; the dialog hides the added
+// pattern part, so the list shows the descriptions exactly.
+QStringList qtNameFilters(const std::string& filter) {
+    QStringList filters;
+    for (const FileFilter& entry : parseFileFilters(filter)) {
+        QStringList patterns;
+        for (const std::string& pattern : entry.patterns) {
+            patterns << qtPattern(pattern);
+        }
+        if (patterns.isEmpty()) {
+            patterns << QStringLiteral("*");
+        }
+        filters << QString::fromStdString(entry.description) + QStringLiteral(" (") +
+                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters;
+}
+
+} // namespace
+
+QtFileDialog::QtFileDialog(QWidget* parent) : parent_(parent) {}
+
+QtFileDialog::~QtFileDialog() {
+    delete comLocalDriveLoadSave_.data();
+}
+
+std::optional<std::string> QtFileDialog::showSave() {
+    return show(true);
+}
+std::optional<std::string> QtFileDialog::showOpen() {
+    return show(false);
+}
+
+std::optional<std::string> QtFileDialog::show(bool save) {
+    if (!comLocalDriveLoadSave_) {
+        comLocalDriveLoadSave_ = new QFileDialog(parent_);
+        comLocalDriveLoadSave_->setObjectName(QStringLiteral("comLocalDriveLoadSave"));
+        comLocalDriveLoadSave_->setOption(QFileDialog::DontUseNativeDialog);
+        comLocalDriveLoadSave_->setOption(QFileDialog::HideNameFilterDetails);
+    }
+    QFileDialog& dialog = *comLocalDriveLoadSave_;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The Open dialog does not insist on an existing file either; reading
+    // tells the user when there is none.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setWindowTitle(QString::fromStdString(settings.dialogTitle));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.overwritePrompt);
+    dialog.setNameFilters(qtNameFilters(settings.filter));
+    dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExt));
+    dialog.setDirectory(settings.initDir.empty() ? QDir::homePath()
+                                                 : QString::fromStdString(settings.initDir));
+    dialog.selectFile(QString());
+
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : chosen.first().toStdString();
+}
 
 } // namespace pitwright

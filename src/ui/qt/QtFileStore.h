@@ -4,11 +4,12 @@
 
 namespace pitwright {
 
-// Files on disk, written through a temporary file and renamed (QSaveFile).
+// Files on disk, written through a temporary file beside the target and
+// renamed over it (QSaveFile).
 class QtFileStore : public FileStore {
 public:
     FileWriteResult writeWhole(const std::string& path, std::string_view bytes) override;
-    FileReadResult readWhole(const std::string& path) override;
+    FileReadResult readStart(const std::string& path, std::size_t maxBytes) override;
 };
 
 } // namespace pitwright

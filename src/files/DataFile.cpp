@@ -1,0 +1,67 @@
+#include "DataFile.h"
+
+#include "Latin1.h"
+
+namespace pitwright {
+
+DataFileEncoding encodeDataFile(const DataFileTexts& texts) {
+    DataFileEncoding result;
+    for (std::size_t line = 0; line < kDataFileLines; ++line) {
+        const std::string& text = texts[line];
+        if (text.find_first_of("\r\n") != std::string::npos) {
+            return {false, {}, line, "holds a line break, which a data file cannot store"};
+        }
+        const auto latin1 = utf8ToLatin1(text);
+        if (!latin1) {
+            return {false,
+                    {},
+                    line,
+                    "holds the character \"" + firstCharacterBeyondLatin1(text) +
+                        "\", which a data file cannot store"};
+        }
+        if (line > 0) {
+            result.text += "\r\n";
+        }
+        result.text += *latin1;
+    }
+    result.ok = true;
+    return result;
+}
+
+DataFileDecoding decodeDataFile(std::string_view bytes, bool cutShort) {
+    DataFileDecoding result;
+    std::size_t start = 0;
+    std::size_t count = 0;
+    while (count < kDataFileLines && start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        std::size_t next = end + 1;
+        if (end == std::string_view::npos) {
+            if (cutShort) {
+                break; // the line may go on beyond what was read
+            }
+            end = bytes.size();
+            next = end;
+        }
+        std::string_view line = bytes.substr(start, end - start);
+        if (end < bytes.size() && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        result.texts[count++] = latin1ToUtf8(line);
+        start = next;
+    }
+    if (count < kDataFileLines) {
+        result.texts = {};
+        if (cutShort) {
+            result.reason = "its first lines are far longer than a data file's";
+        } else if (count == 0) {
+            result.reason = "it is empty";
+        } else {
+            result.reason = "it holds " + std::to_string(count) + " of the 7 lines of a data file";
+        }
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace pitwright

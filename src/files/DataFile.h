@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The data file: the seven input texts of a design, one a line, in the 8-bit
+// code page, each line ended by CR LF.
+namespace pitwright {
+
+inline constexpr std::size_t kDataFileLines = 7;
+
+// UTF-8 texts in file order: slope height, bench height, benches per stack,
+// crest-to-toe and toe-to-toe inter-ramp angles, stack angle, bench angle.
+using DataFileTexts = std::array<std::string, kDataFileLines>;
+
+struct DataFileEncoding {
+    bool ok = false;
+    // The texts joined by CR LF, in Latin-1; no line end after the seventh,
+    // the save routine adds that one.
+    std::string text;
+    std::size_t refusedLine = 0; // 0-based; which text cannot be stored
+    std::string reason;          // why, in plain words
+};
+
+// Refuses a text holding a line break or a character Latin-1 cannot hold,
+// rather than storing something else than the field shows.
+DataFileEncoding encodeDataFile(const DataFileTexts& texts);
+
+struct DataFileDecoding {
+    bool ok = false;
+    DataFileTexts texts;
+    std::string reason; // why the bytes hold no design, in plain words
+};
+
+// The first seven lines of the bytes, as UTF-8. A line ends at CR LF or at a
+// lone LF; the seventh may also end with the bytes. Lines after the seventh
+// are ignored. `cutShort` tells that the bytes are only the start of a file.
+DataFileDecoding decodeDataFile(std::string_view bytes, bool cutShort = false);
+
+// How many bytes of a file certainly hold seven lines of any design the
+// window can save.
+inline constexpr std::size_t kDataFileReadLimit = 4 * 1024 * 1024;
+
+} // namespace pitwright
