@@ -1,0 +1,99 @@
+// Speed of the window's reactions: one keystroke's chain of relations and
+// "Accept values and draw picture" on designs of 10 to 32,767 benches.
+#include "FakePlatform.h"
+#include "frmPitwrightMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace pitwright {
+namespace {
+
+using MainWindow = frmPitwrightMain; // before the control names hide it
+using testing::FakePlatform;
+using enum ControlId;
+
+// Types a complete design of `benches` 10 m benches, 7 to a stack where they
+// divide evenly (32,767 = 7 x 4,681), else 5.
+void enterDesign(MainWindow& window, int benches) {
+    const int perStack = benches % 7 == 0 ? 7 : 5;
+    auto type = [&](ControlId id, const std::string& text) {
+        window.focusGained(id);
+        window.userEditedText(id, text);
+    };
+    type(txtSlopeHeight, std::to_string(benches * 10));
+    type(txtBenchHeight, "10");
+    type(txtBenchesPerStack, std::to_string(perStack));
+    type(txtCrestToToeSlopeAngle, "45");
+    type(txtStackAngle, "60");
+    type(txtBenchAngle, "75");
+    window.focusGained(cmdCalcAndDraw);
+}
+
+// One key in the stack angle of a finished design: the stack relation, the
+// derived inter-ramp angle and its nested relation, and the stage flags.
+void BM_KeystrokeInStackAngle(benchmark::State& state) {
+    FakePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    enterDesign(window, 10);
+    window.clicked(cmdClearAngles);
+    bool odd = false;
+    for (auto _ : state) {
+        window.userEditedText(txtStackAngle, odd ? "61" : "62");
+        odd = !odd;
+    }
+}
+BENCHMARK(BM_KeystrokeInStackAngle);
+
+// One key in benches per stack: stack counts, whole stacks and the raised
+// slope height, with the nested rewrite of "2." as "2".
+void BM_KeystrokeInBenchesPerStack(benchmark::State& state) {
+    FakePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    window.userEditedText(txtSlopeHeight, "100");
+    window.userEditedText(txtBenchHeight, "10");
+    window.focusGained(txtBenchesPerStack);
+    bool odd = false;
+    for (auto _ : state) {
+        window.userEditedText(txtBenchesPerStack, odd ? "2." : "3");
+        odd = !odd;
+    }
+}
+BENCHMARK(BM_KeystrokeInBenchesPerStack);
+
+void BM_AcceptValuesAndDraw(benchmark::State& state) {
+    FakePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    enterDesign(window, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.cmdCalcAndDraw_Click();
+        benchmark::DoNotOptimize(platform.picture.strokes.data());
+    }
+    state.counters["lines"] = static_cast<double>(platform.picture.strokes.size());
+}
+BENCHMARK(BM_AcceptValuesAndDraw)->Arg(10)->Arg(1000)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+// The worst case of the berm widening: one bench per stack, 32,767 stacks.
+void BM_AcceptValuesAndDrawOneBenchPerStack(benchmark::State& state) {
+    FakePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    window.userEditedText(txtSlopeHeight, "327670");
+    window.userEditedText(txtBenchHeight, "10");
+    window.focusGained(txtBenchesPerStack);
+    window.userEditedText(txtBenchesPerStack, "1");
+    window.userEditedText(txtCrestToToeSlopeAngle, "45");
+    window.userEditedText(txtStackAngle, "50");
+    window.focusGained(cmdCalcAndDraw);
+    for (auto _ : state) {
+        window.cmdCalcAndDraw_Click();
+    }
+}
+BENCHMARK(BM_AcceptValuesAndDrawOneBenchPerStack)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace pitwright
