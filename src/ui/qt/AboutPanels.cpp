@@ -87,12 +87,12 @@ QGroupBox* addIdentityBlock(QWidget& window, const QRect& place) {
     addPicture(g, "imgLogo", AboutPicture::Logo, twipsRect(120, 960, 3735, 2715));
 
     // Contact: the project itself; the program names no person.
-    addLabel(g, "lblName", QStringLiteral("The Pitwright project"), twipsRect(180, 200, 3780, 330),
+    addLabel(g, "lblName", QStringLiteral("The Pitwright project"), twipsRect(180, 200, 3780, 300),
              {{13.5, true, true}, 0x000000, Qt::AlignLeft | Qt::AlignVCenter});
     addLabel(g, "lblTel", QStringLiteral("Free software for pit slope design"),
              twipsRect(180, 500, 3780, 240),
              {{9, true, false}, 0x000000, Qt::AlignLeft | Qt::AlignVCenter});
-    addLabel(g, "lblEmail", QStringLiteral("Questions and faults: the project's issue tracker"),
+    addLabel(g, "lblEmail", QStringLiteral("Questions: the project's issue tracker"),
              twipsRect(180, 720, 3780, 240),
              {{9, true, false}, 0x000000, Qt::AlignLeft | Qt::AlignVCenter});
     return group;

@@ -25,7 +25,7 @@ const QColor kAngleLine(0xC0, 0x00, 0x00);
 // A section of two stacks of three benches with one catchment berm, from
 // the pit floor (left) to the ground surface (right).
 struct Section {
-    std::array<QPointF, 14> wall{};
+    std::vector<QPointF> wall;
     QPointF bottomToe;
     QPointF upperToe;
     QPointF crest;
@@ -36,22 +36,21 @@ Section twoStackSection() {
     Section section;
     QPointF at(22, 165);
     section.bottomToe = at;
-    std::size_t i = 0;
-    section.wall[i++] = at;
+    section.wall.push_back(at);
     for (int stack = 0; stack < 2; ++stack) {
         if (stack == 1) {
             section.upperToe = at;
         }
         for (int bench = 0; bench < 3; ++bench) {
             at += QPointF(face, -height);
-            section.wall[i++] = at;
+            section.wall.push_back(at);
             const bool lastOfStack = bench == 2;
             if (!lastOfStack) {
                 at += QPointF(stepOut, 0);
-                section.wall[i++] = at;
+                section.wall.push_back(at);
             } else if (stack == 0) {
                 at += QPointF(berm, 0);
-                section.wall[i++] = at;
+                section.wall.push_back(at);
             }
         }
     }

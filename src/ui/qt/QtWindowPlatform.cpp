@@ -27,6 +27,11 @@ void QtWindowPlatform::messageBox(const std::string& text, const std::string& ti
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+    // Back to the window and the control that had the focus, also where no
+    // window manager does it.
+    if (window_.isVisible()) {
+        window_.activateWindow();
+    }
 }
 
 void QtWindowPlatform::setFocus(ControlId id) {
