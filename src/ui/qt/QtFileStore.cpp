@@ -32,7 +32,7 @@ std::string whyNotWritable(const QFileInfo& target, const QFileDevice& file) {
     if (target.exists() && !target.isWritable()) {
         return "the file is read-only";
     }
-    return tailOf(file);
+    return "the system would not make a new file in its folder (" + tailOf(file) + ")";
 }
 
 } // namespace
