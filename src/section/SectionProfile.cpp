@@ -1,17 +1,11 @@
 #include "SectionProfile.h"
 
+#include "RepeatedAddition.h"
+
+#include <algorithm>
+
 namespace pitwright {
 namespace {
-
-// The hot loop of tall designs: one pass per berm over every point above it.
-// Wide vector units only make it faster; each point still receives its
-// additions one after another, so the sums are the same on every machine.
-__attribute__((target_clones("avx2", "default"))) void shiftRun(double* run, std::size_t length,
-                                                                double shift) {
-    for (std::size_t i = 0; i < length; ++i) {
-        run[i] = shift + run[i];
-    }
-}
 
 void clampBelowSmallestWidth(double& width) {
     if (width < kSmallestWidth) {
@@ -38,17 +32,17 @@ void allocateProfileAndClampWidths(SlopeDesignState& state) {
 
 void widenBermLedges(PointRows& x, int numberOfBenches, int benchesPerStack, int numberOfBerms,
                      double shift) {
-    const int n = numberOfBenches;
-    const long long lastPass = static_cast<long long>(numberOfBerms) + 1;
-    for (long long j = 1; j <= lastPass; ++j) {
-        const long long first = j * benchesPerStack;
-        if (first > n - 1) {
-            break; // later passes start further up and do nothing either
-        }
-        // Ledge end (k, 1) and the next face top (k + 1, 0) lie side by side
-        // in memory, so one pass shifts one contiguous run.
-        const std::size_t length = 2 * static_cast<std::size_t>(n - first);
-        shiftRun(&x(static_cast<std::size_t>(first), 1), length, shift);
+    // Pass j = 1..numberOfBerms + 1 adds the shift to the ledge end (k, 1) and
+    // the next face top (k + 1, 0) for k = j * benchesPerStack..n - 1. So
+    // each of those two points receives one addition per pass that reaches
+    // it: min(k / benchesPerStack, numberOfBerms + 1) of them, in turn.
+    const long long n = numberOfBenches;
+    const long long passes = static_cast<long long>(numberOfBerms) + 1;
+    for (long long k = benchesPerStack; k <= n - 1 && passes > 0; ++k) {
+        const long long additions = std::min(k / benchesPerStack, passes);
+        const auto row = static_cast<std::size_t>(k);
+        x(row, 1) = addRepeatedly(x(row, 1), shift, additions);
+        x(row + 1, 0) = addRepeatedly(x(row + 1, 0), shift, additions);
     }
 }
 
