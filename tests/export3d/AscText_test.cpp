@@ -1,5 +1,5 @@
 #include "AscText.h"
-#include "SectionProfile.h"
+#include "DesignedSlope.h"
 #include "Surface3D.h"
 
 #include <gtest/gtest.h>
@@ -22,15 +22,7 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 // 10 m of slope in one bench of 10 m height and 5 m extent.
 SlopeDesignState oneBenchDesign() {
-    SlopeDesignState state;
-    state.slopeHeight = 10;
-    state.numberOfBenches = 1;
-    state.benchesPerStack = 1;
-    state.numberOfStacks = 1;
-    state.benchHeight = 10;
-    state.benchHorizontalExtent = 5;
-    EXPECT_TRUE(buildSectionProfile(state));
-    return state;
+    return designedSlope({1, 1, 10, 5, 0, 0});
 }
 
 TEST(AscTextTest, OneBenchShellLineForLine) {
@@ -95,17 +87,7 @@ TEST(AscTextTest, OneBenchShellLineForLine) {
 
 TEST(AscTextTest, LineStructureForSeveralBenchCounts) {
     for (int n : {0, 1, 3, 7}) {
-        SlopeDesignState state;
-        state.numberOfBenches = static_cast<std::int16_t>(n);
-        state.benchesPerStack = 2;
-        state.numberOfStacks = static_cast<std::int16_t>((n + 1) / 2);
-        state.numberOfBerms = static_cast<std::int16_t>(std::max(0, state.numberOfStacks - 1));
-        state.benchHeight = 12.5;
-        state.slopeHeight = 12.5 * n;
-        state.benchHorizontalExtent = 4.330127018922193;
-        state.stepOutWidth = 3.2;
-        state.bermWidth = 8.75;
-        ASSERT_TRUE(buildSectionProfile(state));
+        const SlopeDesignState state = designedSlope({n, 2, 12.5, 4.330127018922193, 3.2, 8.75});
 
         const auto lines = linesOf(ascText(build3DSurface(state)));
         ASSERT_EQ(lines.size(), static_cast<std::size_t>(16 * n + 28)) << "n = " << n;
@@ -127,15 +109,7 @@ TEST(AscTextTest, LineStructureForSeveralBenchCounts) {
 }
 
 TEST(AscTextTest, FaceAndTopCodesAndBenchCrestLevels) {
-    SlopeDesignState state;
-    state.numberOfBenches = 3;
-    state.benchesPerStack = 3;
-    state.numberOfStacks = 1;
-    state.benchHeight = 12.5;
-    state.slopeHeight = 37.5;
-    state.benchHorizontalExtent = 5;
-    state.stepOutWidth = 4;
-    ASSERT_TRUE(buildSectionProfile(state));
+    const SlopeDesignState state = designedSlope({3, 3, 12.5, 5, 4, 0});
     const auto lines = linesOf(ascText(build3DSurface(state)));
     // Bench faces and tops follow the floor and the 2n end bands.
     std::vector<std::string> faceTopLevels;

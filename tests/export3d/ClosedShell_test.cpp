@@ -1,6 +1,6 @@
 // The shell must enclose a volume: every piece of every panel edge is shared
 // by exactly two panels that run along it in opposite senses.
-#include "SectionProfile.h"
+#include "DesignedSlope.h"
 #include "Surface3D.h"
 
 #include <gtest/gtest.h>
@@ -77,31 +77,10 @@ std::map<std::pair<Point, Point>, int> directedEdgePieces(const std::vector<Surf
     return pieces;
 }
 
-struct Design {
-    int benches;
-    int benchesPerStack;
-    double benchHeight;
-    double benchExtent;
-    double stepOut;
-    double berm;
-};
-
-class ClosedShellTest : public ::testing::TestWithParam<Design> {};
+class ClosedShellTest : public ::testing::TestWithParam<SlopeShape> {};
 
 TEST_P(ClosedShellTest, EveryEdgeIsSharedByTwoPanelsInOppositeSenses) {
-    const Design d = GetParam();
-    SlopeDesignState state;
-    state.numberOfBenches = static_cast<std::int16_t>(d.benches);
-    state.benchesPerStack = static_cast<std::int16_t>(d.benchesPerStack);
-    state.numberOfStacks =
-        static_cast<std::int16_t>((d.benches + d.benchesPerStack - 1) / d.benchesPerStack);
-    state.numberOfBerms = static_cast<std::int16_t>(std::max(0, state.numberOfStacks - 1));
-    state.benchHeight = d.benchHeight;
-    state.slopeHeight = std::max(1, d.benches) * d.benchHeight; // a shell even without benches
-    state.benchHorizontalExtent = d.benchExtent;
-    state.stepOutWidth = d.stepOut;
-    state.bermWidth = d.berm;
-    ASSERT_TRUE(buildSectionProfile(state));
+    const SlopeDesignState state = designedSlope(GetParam());
     const auto quads = build3DSurface(state);
     ASSERT_FALSE(quads.empty());
 
@@ -116,12 +95,12 @@ TEST_P(ClosedShellTest, EveryEdgeIsSharedByTwoPanelsInOppositeSenses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, ClosedShellTest,
-                         ::testing::Values(Design{0, 1, 10, 5, 0, 0}, // toe only
-                                           Design{1, 1, 10, 5, 0, 0}, // one bench
-                                           Design{3, 1, 10, 5, 2, 2}, // step outs
-                                           Design{6, 3, 15, 8.660254037844387, 3.5, 12.25},
-                                           Design{5, 2, 12.5, 4.2, 0, 9}, // berms, no step outs
-                                           Design{4, 4, 7.3, 0, 5, 5}));  // vertical faces
+                         ::testing::Values(SlopeShape{0, 1, 10, 5, 0, 0}, // toe only
+                                           SlopeShape{1, 1, 10, 5, 0, 0}, // one bench
+                                           SlopeShape{3, 1, 10, 5, 2, 2}, // step outs
+                                           SlopeShape{6, 3, 15, 8.660254037844387, 3.5, 12.25},
+                                           SlopeShape{5, 2, 12.5, 4.2, 0, 9}, // berms, no step outs
+                                           SlopeShape{4, 4, 7.3, 0, 5, 5}));  // vertical faces
 
 } // namespace
 } // namespace pitwright

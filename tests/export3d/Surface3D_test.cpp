@@ -1,4 +1,4 @@
-#include "SectionProfile.h"
+#include "DesignedSlope.h"
 #include "ShellSizes.h"
 #include "Surface3D.h"
 
@@ -6,24 +6,6 @@
 
 namespace pitwright {
 namespace {
-
-// A design as the relations leave it, with its profile built.
-SlopeDesignState designWith(int benches, int benchesPerStack, double benchHeight,
-                            double benchExtent, double stepOut, double berm) {
-    SlopeDesignState state;
-    state.numberOfBenches = static_cast<std::int16_t>(benches);
-    state.benchesPerStack = static_cast<std::int16_t>(benchesPerStack);
-    state.numberOfStacks =
-        static_cast<std::int16_t>((benches + benchesPerStack - 1) / benchesPerStack);
-    state.numberOfBerms = static_cast<std::int16_t>(state.numberOfStacks - 1);
-    state.benchHeight = benchHeight;
-    state.slopeHeight = benches * benchHeight;
-    state.benchHorizontalExtent = benchExtent;
-    state.stepOutWidth = stepOut;
-    state.bermWidth = berm;
-    EXPECT_TRUE(buildSectionProfile(state));
-    return state;
-}
 
 TEST(ShellSizesTest, RoundHalvesToEven) {
     EXPECT_EQ(shellSizesFor(100), (ShellSizes{250, -25, 25, 12}));
@@ -41,7 +23,7 @@ TEST(ShellSizesTest, RefusesSlopeHeightsBeyondSixteenBits) {
 
 TEST(Surface3DTest, PanelCountsAndGroupOrder) {
     for (int n : {0, 1, 3}) {
-        const auto quads = build3DSurface(designWith(n, 1, 10, 5, 2, 2));
+        const auto quads = build3DSurface(designedSlope({n, 1, 10, 5, 2, 2}));
         ASSERT_EQ(quads.size(), static_cast<std::size_t>(4 * n + 7)) << "n = " << n;
         using enum SurfaceCode;
         std::vector<SurfaceCode> expected{Other};
@@ -60,7 +42,7 @@ TEST(Surface3DTest, PanelCountsAndGroupOrder) {
 }
 
 TEST(Surface3DTest, ClosingPanelsSitOnTheProfileCrestWhateverTheSlopeHeight) {
-    SlopeDesignState state = designWith(2, 1, 10, 5, 3, 3);
+    SlopeDesignState state = designedSlope({2, 1, 10, 5, 3, 3});
     state.slopeHeight = 40; // sizes from 40 m; the crest stays where the profile has it
     const auto quads = build3DSurface(state);
     const SurfaceQuad& lid = quads.back();
@@ -73,7 +55,7 @@ TEST(Surface3DTest, ClosingPanelsSitOnTheProfileCrestWhateverTheSlopeHeight) {
 }
 
 TEST(Surface3DTest, RefusesAProfileThatDoesNotMatchTheBenches) {
-    SlopeDesignState state = designWith(3, 1, 10, 5, 2, 2);
+    SlopeDesignState state = designedSlope({3, 1, 10, 5, 2, 2});
     EXPECT_FALSE(whyNo3DSurface(state).has_value());
 
     state.numberOfBenches = 4; // changed since the last calculation
@@ -90,7 +72,7 @@ TEST(Surface3DTest, RefusesAProfileThatDoesNotMatchTheBenches) {
 }
 
 TEST(Surface3DTest, RefusesATooHighSlopeOrAnInfiniteProfile) {
-    SlopeDesignState state = designWith(1, 1, 10, 5, 0, 0);
+    SlopeDesignState state = designedSlope({1, 1, 10, 5, 0, 0});
     state.slopeHeight = 13107;
     EXPECT_TRUE(whyNo3DSurface(state).has_value());
     EXPECT_TRUE(build3DSurface(state).empty());
@@ -101,7 +83,7 @@ TEST(Surface3DTest, RefusesATooHighSlopeOrAnInfiniteProfile) {
 }
 
 TEST(Surface3DTest, FewerBenchesThanCalculatedUsesTheFirstRows) {
-    SlopeDesignState state = designWith(3, 1, 10, 5, 2, 2);
+    SlopeDesignState state = designedSlope({3, 1, 10, 5, 2, 2});
     state.numberOfBenches = 2;
     ASSERT_FALSE(whyNo3DSurface(state).has_value());
     const auto quads = build3DSurface(state);
