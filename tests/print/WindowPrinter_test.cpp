@@ -110,9 +110,3 @@ TEST(NoDefaultPrinterTest, SaysThereIsNoDefaultPrinter) {
 
 } // namespace
 } // namespace pitwright::testing
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
