@@ -1,6 +1,6 @@
 #include "AscText.h"
 
-#include "GeneralFormWriter.h"
+#include "NumberText.h"
 
 #include <array>
 #include <bit>
@@ -19,8 +19,7 @@ public:
         const auto bits = std::bit_cast<std::uint64_t>(value);
         Entry& entry = entries_[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kIndexBits)];
         if (!entry.used || entry.bits != bits) {
-            entry.length =
-                static_cast<std::uint8_t>(writeGeneralForm(entry.text, value) - entry.text);
+            entry.length = static_cast<std::uint8_t>(writeGeneral(entry.text, value) - entry.text);
             entry.bits = bits;
             entry.used = true;
         }

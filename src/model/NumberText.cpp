@@ -3,11 +3,14 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
 namespace pitwright {
 namespace {
+
+constexpr int kSignificantDigits = 15;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -103,67 +106,81 @@ double valueOfText(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string formatGeneral(double value) {
+char* writeGeneral(char* out, double value) {
     if (value == 0.0) {
-        return "0";
+        *out = '0'; // also a negated zero
+        return out + 1;
     }
     if (!std::isfinite(value)) {
-        return {}; // no field ever shows "inf" or "nan"
+        return out; // no field ever shows "inf" or "nan"
     }
-    // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
-    std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
-    std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    // Whole numbers below 10^15 have at most 15 digits: the plain integer.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        return std::to_chars(out, out + kGeneralFormMaxChars, static_cast<long long>(value)).ptr;
+    }
 
-    std::string out;
-    if (text.front() == '-') {
-        out.push_back('-');
-        text.remove_prefix(1);
+    // [-]d.dddddddddddddde[+-]XX: the value rounded to 15 significant digits.
+    std::array<char, 32> buffer{};
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, kSignificantDigits - 1)
+                          .ptr;
+    const char* p = buffer.data();
+    if (*p == '-') {
+        *out++ = '-';
+        ++p;
     }
-    const std::size_t ePos = text.find('e');
-    std::string digits;
-    for (char c : text.substr(0, ePos)) {
-        if (c != '.') {
-            digits.push_back(c);
-        }
-    }
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
+    std::array<char, kSignificantDigits> digits{};
+    digits[0] = p[0];
+    std::memcpy(digits.data() + 1, p + 2, kSignificantDigits - 1);
     int exponent = 0;
-    const std::string_view exponentText = text.substr(ePos + 1);
-    std::from_chars(exponentText.data() + (exponentText.front() == '+' ? 1 : 0),
-                    exponentText.data() + exponentText.size(), exponent);
+    const char* exponentText = p + 2 + (kSignificantDigits - 1) + 1; // past the 'e'
+    std::from_chars(exponentText + (*exponentText == '+' ? 1 : 0), end, exponent);
+    int count = kSignificantDigits;
+    while (count > 1 && digits[static_cast<std::size_t>(count - 1)] == '0') {
+        --count;
+    }
+    auto copyDigits = [&](int from, int to) {
+        std::memcpy(out, digits.data() + from, static_cast<std::size_t>(to - from));
+        out += to - from;
+    };
 
-    if (exponent < -4 || exponent >= 15) {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1) {
-            out += '.';
-            out += digits.substr(1);
+    if (exponent < -4 || exponent >= kSignificantDigits) {
+        copyDigits(0, 1);
+        if (count > 1) {
+            *out++ = '.';
+            copyDigits(1, count);
         }
-        out += exponent < 0 ? "E-" : "E+";
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
         if (magnitude < 10) {
-            out += '0';
+            *out++ = '0';
         }
-        out += std::to_string(magnitude);
-    } else if (exponent >= 0) {
-        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= intDigits) {
-            out += digits;
-            out.append(intDigits - digits.size(), '0');
-        } else {
-            out += digits.substr(0, intDigits);
-            out += '.';
-            out += digits.substr(intDigits);
-        }
-    } else {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+        return std::to_chars(out, out + 4, magnitude).ptr;
     }
+    if (exponent >= 0) {
+        const int intDigits = exponent + 1;
+        if (count <= intDigits) {
+            copyDigits(0, count);
+            std::memset(out, '0', static_cast<std::size_t>(intDigits - count));
+            return out + (intDigits - count);
+        }
+        copyDigits(0, intDigits);
+        *out++ = '.';
+        copyDigits(intDigits, count);
+        return out;
+    }
+    *out++ = '0';
+    *out++ = '.';
+    std::memset(out, '0', static_cast<std::size_t>(-exponent - 1));
+    out += -exponent - 1;
+    copyDigits(0, count);
     return out;
+}
+
+std::string formatGeneral(double value) {
+    std::array<char, kGeneralFormMaxChars> buffer{};
+    return std::string(buffer.data(), writeGeneral(buffer.data(), value));
 }
 
 std::string formatRounded(double value, int decimals) {

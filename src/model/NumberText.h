@@ -19,6 +19,14 @@ double valueOfText(std::string_view text);
 // exponent form, as in 1.5E-05 or 1E+15. Infinities and NaN give an empty text.
 std::string formatGeneral(double value);
 
+// The longest general form there is: "-1.23456789012345E-308" and a margin.
+inline constexpr int kGeneralFormMaxChars = 24;
+
+// The general form written straight into `out`, which must have room for
+// kGeneralFormMaxChars characters; returns the end. For writers of long
+// texts, which cannot afford a string per number.
+char* writeGeneral(char* out, double value);
+
 // Rounded half to even at the n-th decimal, of the exact binary value, then
 // in general form: 12.34567 with 2 gives 12.35, 2.5 with 0 gives 2.
 std::string formatRounded(double value, int decimals);

@@ -70,6 +70,18 @@ TEST(FormatGeneral, UsesTheExponentFormOutsideOrdinaryMagnitudes) {
     EXPECT_EQ(formatGeneral(std::nan("")), "");
 }
 
+TEST(FormatGeneral, RoundsAcrossAPowerOfTen) {
+    EXPECT_EQ(formatGeneral(9.9999999999999995), "10");
+    EXPECT_EQ(formatGeneral(999999999999999.5), "1E+15");
+    EXPECT_EQ(formatGeneral(99999.99999999999), "100000");
+    EXPECT_EQ(formatGeneral(0.000099999999999999995), "0.0001");
+    EXPECT_EQ(formatGeneral(123456789012345.6), "123456789012346");
+    EXPECT_EQ(formatGeneral(5e-324), "4.94065645841247E-324");
+    EXPECT_EQ(formatGeneral(-1.23456789012345e-308), "-1.23456789012345E-308");
+    EXPECT_EQ(formatGeneral(0.30000000000000004), "0.3");
+    EXPECT_EQ(formatGeneral(-32768.0), "-32768");
+}
+
 TEST(FormatRounded, RoundsHalfToEvenAtTheLastDecimal) {
     EXPECT_EQ(formatRounded(12.34567, 2), "12.35");
     EXPECT_EQ(formatRounded(2.5, 0), "2");
