@@ -115,12 +115,9 @@ void frmPitwrightMain::mnuOpenSavedData_Click() {
     txtBenchAngle_Change();
 
     controls_.setText(txtComment, "Data-file opened: '" + path + "'");
-    // An incomplete design leaves the drawing command closed: then there is
-    // nothing to draw, and the focus cannot go there.
-    if (!controls_.isAvailable(cmdCalcAndDraw)) {
-        return;
-    }
     cmdCalcAndDraw_Click();
+    // An incomplete design leaves the drawing command closed; the focus
+    // then stays where it is and no focus reaction runs.
     moveFocus(cmdCalcAndDraw);
 }
 
