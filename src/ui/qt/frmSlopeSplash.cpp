@@ -38,7 +38,12 @@ frmSlopeSplash::frmSlopeSplash(std::function<void()> showMainWindow,
     connect(decline, &QPushButton::clicked, this, [this] { cmdDecline_Click(); });
     // Declining comes first in the tab order and has the focus on opening.
     setTabOrder(decline, accept);
-    decline->setFocus();
+    decline_ = decline;
+}
+
+void frmSlopeSplash::showEvent(QShowEvent* event) {
+    decline_->setFocus();
+    QDialog::showEvent(event);
 }
 
 void frmSlopeSplash::cmdAccept_Click() {

@@ -20,12 +20,14 @@ public:
     void Frame1_Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::function<void()> showMainWindow_;
     std::function<void()> endProgram_;
     QWidget* identityBlock_ = nullptr;
+    QWidget* decline_ = nullptr;
 };
 
 } // namespace pitwright

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Starts Pitwright on an X server of its own, types a design with the
+# keyboard alone (slope height 100, bench height 10, 5 benches per stack,
+# crest-to-toe 45, stack angle 60, bench angle 75), presses "Accept values
+# and draw picture" and saves a screenshot of the window.
+#
+#   draw_design_in_xvfb.sh PROGRAM SCREENSHOT.png
+set -euo pipefail
+
+program=$1
+screenshot=$2
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The X server picks a free display itself and writes its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+
+XDG_RUNTIME_DIR="$work" "$program" >"$work/program.log" 2>&1 &
+app_pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Pitwright Share - ' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "The main window did not appear:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# The window opens with the focus on the convention choice; Tab leads
+# through the fields as each one opens.
+for value in 100 10 5 45 60 75; do
+    xdotool key --delay 80 Tab
+    xdotool type --delay 80 "$value"
+done
+xdotool key --delay 80 Tab
+xdotool key --delay 80 space
+sleep 1
+
+import -window "$window" "$screenshot"
+if ! kill -0 "$app_pid" 2>/dev/null; then
+    echo "The program ended on its own:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi

@@ -1,0 +1,179 @@
+// The window against its control table: every control where the table puts
+// it, with its look, and the window's frame, menu and start state.
+#include "LayoutUnits.h"
+#include "MainWindowControls.h"
+#include "PictureBox.h"
+#include "WindowDriver.h"
+#include "frmPitwrightMain.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+
+using namespace pitwright;
+using namespace pitwright::testing;
+using enum ControlId;
+
+class MainWindowLayout : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PitwrightMainWindow> window;
+
+private slots:
+    void init() {
+        window = std::make_unique<PitwrightMainWindow>();
+        window->setEndProgram([] {});
+        window->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void everyControlIsBuiltFromItsRowOfTheTable() {
+        for (const ControlSpec& spec : mainWindowControls()) {
+            if (spec.kind == ControlKind::Window) {
+                continue;
+            }
+            const QString name = QString::fromUtf8(spec.name);
+            auto* widget = window->findChild<QWidget*>(name);
+            QVERIFY2(widget != nullptr, qPrintable(name));
+            QCOMPARE(widget, window->controls().widget(spec.id));
+            QCOMPARE(widget->geometry(), twipsRect(spec.left, spec.top, spec.width, spec.height));
+            const QWidget* container = spec.container ? window->controls().widget(*spec.container)
+                                                      : window->centralWidget();
+            QCOMPARE(widget->parentWidget(), container);
+
+            const QFont font = widget->font();
+            QCOMPARE(font.family(), QString("Arial"));
+            QCOMPARE(font.pointSizeF(), spec.font.points);
+            QCOMPARE(font.bold(), spec.font.bold);
+            QCOMPARE(font.italic(), spec.font.italic);
+            QCOMPARE(widget->toolTip(), QString::fromUtf8(spec.toolTip));
+            // Of the two convention choices only the selected one is a Tab stop;
+            // the other takes the focus by mouse and arrow keys.
+            const Qt::FocusPolicy expected =
+                !spec.tabStop ? Qt::NoFocus
+                : widget->property("checked").toBool() || spec.kind != ControlKind::Option
+                    ? Qt::StrongFocus
+                    : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus);
+            QVERIFY2(widget->focusPolicy() == expected, qPrintable(name));
+            if (spec.kind == ControlKind::TextBox) {
+                QCOMPARE(window->controls().lineEdit(spec.id)->isReadOnly(), spec.readOnly);
+            }
+            if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Group ||
+                spec.kind == ControlKind::Option || spec.kind == ControlKind::Command) {
+                QCOMPARE(
+                    widget->property(spec.kind == ControlKind::Group ? "title" : "text").toString(),
+                    QString::fromUtf8(spec.caption));
+            }
+        }
+        // "Arial" is there, or a metric twin of it.
+        const QFontInfo shown(window->controls().widget(txtSlopeHeight)->font());
+        QVERIFY2(shown.family() == "Arial" || shown.family() == "Liberation Sans",
+                 qPrintable(shown.family()));
+    }
+
+    void resultFieldsAreDarkGreyOnTheButtonFaceAndInputsWhite() {
+        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+        QLineEdit* result = window->controls().lineEdit(txtNumberBenches);
+        QCOMPARE(result->palette().color(QPalette::Active, QPalette::Text),
+                 QColor(0x40, 0x40, 0x40));
+        QCOMPARE(result->palette().color(QPalette::Base), buttonFace);
+        QLineEdit* input = window->controls().lineEdit(txtSlopeHeight);
+        QCOMPARE(input->palette().color(QPalette::Base), QColor(Qt::white));
+        auto* greyLabel = qobject_cast<QLabel*>(window->controls().widget(lblNumberBenches));
+        QCOMPARE(greyLabel->palette().color(QPalette::Active, QPalette::WindowText),
+                 QColor(0x40, 0x40, 0x40));
+    }
+
+    void theWindowHasAFixedBorderATitleAndAnIcon() {
+        QVERIFY(window->windowTitle().startsWith("Pitwright Share - "));
+        QVERIFY(window->windowTitle().size() > QString("Pitwright Share - ").size());
+        QVERIFY(!window->windowIcon().isNull());
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(window->centralWidget()->size(), QSize(794, 554));
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(qAbs(window->frameGeometry().center().x() - screen.center().x()) <= 3);
+    }
+
+    void theMenuHoldsFileWithTwoSeparatorsAndAbout() {
+        const QList<QAction*> bar = window->menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar[0]->text(), QString("File"));
+        QCOMPARE(bar[1]->text(), QString("About"));
+        QCOMPARE(bar[1]->objectName(), QString("mnuAbout"));
+        QVERIFY(bar[1]->menu() == nullptr); // choosing it acts at once
+        QStringList items;
+        for (QAction* action : bar[0]->menu()->actions()) {
+            items << (action->isSeparator() ? "-" : action->text()) + ":" + action->objectName();
+        }
+        QCOMPARE(items, QStringList({"Open saved data:mnuOpenSavedData", "-:mnuSpace01",
+                                     "Save data:mnuSaveData", "-:mnuSpace02", "Exit:mnuExit"}));
+    }
+
+    void theTabChainFollowsTheTabPositions() {
+        // All stops in the order of the table's tab positions, whatever is
+        // enabled at the moment.
+        QStringList chain;
+        QWidget* first = window->controls().widget(optCrestToToeSlopeAngle);
+        QWidget* at = first;
+        do {
+            if (at->focusPolicy() != Qt::NoFocus) {
+                chain << at->objectName();
+            }
+            at = at->nextInFocusChain();
+        } while (at != first);
+        QCOMPARE(chain,
+                 QStringList({"optCrestToToeSlopeAngle", "optToeToToeSlopeAngle", "txtSlopeHeight",
+                              "txtBenchHeight", "txtBenchesPerStack", "txtCrestToToeSlopeAngle",
+                              "txtToeToToeSlopeAngle", "txtStackAngle", "txtBenchAngle",
+                              "cmdCalcAndDraw", "cmd3Dview", "cmdPrintHardCopy", "cmdResetValues",
+                              "cmdClearPicture", "cmdClearAngles", "txtComment"}));
+    }
+
+    void aFreshWindowIsInItsStartState() {
+        QVERIFY(qobject_cast<QRadioButton*>(window->controls().widget(optCrestToToeSlopeAngle))
+                    ->isChecked());
+        QCOMPARE(
+            textOf(*window, txtComment),
+            QString("Crest-to-toe slope angle: Measured from the slope toe to the slope crest"));
+        QCOMPARE(window->controls().picture().backColor(), QColor(Qt::white));
+        QVERIFY(window->controls().picture().hasBorder());
+        QVERIFY(window->controls().widget(txtSlopeHeight)->isEnabled());
+        QVERIFY(!window->controls().widget(fraSlopeAngles)->isEnabled());
+        // A disabled group closes what it holds, their own flags untouched.
+        QVERIFY(!window->controls().widget(lblStackAngle)->isEnabled());
+        for (ControlId id :
+             {cmdCalcAndDraw, cmd3Dview, cmdPrintHardCopy, cmdClearAngles, cmdClearPicture}) {
+            QVERIFY(!window->controls().widget(id)->isEnabled());
+        }
+        QVERIFY(window->controls().widget(cmdResetValues)->isEnabled());
+        QCOMPARE(focusedName(), QString("optCrestToToeSlopeAngle"));
+    }
+
+    void controlChangesOfTheHardCopyLookReachTheWidgets() {
+        ControlSet& controls = window->form().controls();
+        controls.setBackColor(txtNumberBenches, BackColor::White);
+        QCOMPARE(window->controls().lineEdit(txtNumberBenches)->palette().color(QPalette::Base),
+                 QColor(Qt::white));
+        controls.setBackColor(lblSlopeHeight, BackColor::White);
+        QVERIFY(window->controls().widget(lblSlopeHeight)->autoFillBackground());
+        controls.setVisible(cmdClearAngles, false);
+        QVERIFY(window->controls().widget(cmdClearAngles)->isHidden());
+        controls.setWidth(txtComment, 6000);
+        QCOMPARE(window->controls().widget(txtComment)->width(), 400);
+        controls.setBorder(Picture1, false);
+        QVERIFY(!window->controls().picture().hasBorder());
+        controls.setEnabled(fraSlopeAngles, true);
+        QVERIFY(window->controls().widget(fraSlopeAngles)->isEnabled());
+        QVERIFY(!window->controls().widget(txtStackAngle)->isEnabled()); // its own flag
+    }
+};
+
+QTEST_MAIN(MainWindowLayout)
+#include "MainWindowLayout_test.moc"
