@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QFileDialog> // QtFileDialog.h keeps a QPointer<QFileDialog>
-
 #include "QtFileDialog.h"
 #include "QtFileStore.h"
 #include "WindowPlatform.h"
