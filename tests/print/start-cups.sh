@@ -12,6 +12,7 @@ queue=$1
 out=$2
 refusing="$queue-refusing"
 started_marker="$out.cupsd-pid"
+previous_default="$out.previous-default"
 
 fail() {
     echo "start-cups: $*" >&2
@@ -28,7 +29,6 @@ done
 scheduler_running() { lpstat -r 2>/dev/null | grep -q "is running"; }
 
 mkdir -p "$out"
-chmod 0777 "$out"
 rm -f "$out"/*.pdf
 
 if ! scheduler_running; then
@@ -50,10 +50,25 @@ AnonDirName $out
 Label 2
 CONF
 
+# lpadmin warns on every queue with a driver; show only what went wrong.
+admin() {
+    local said
+    if ! said=$(lpadmin "$@" 2>&1); then
+        echo "$said" >&2
+        return 1
+    fi
+}
+
+# Keep the machine's own default printer, for stop-cups.sh to give back.
+current=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+if [ -n "$current" ] && [ "$current" != "$queue" ]; then
+    echo "$current" >"$previous_default"
+fi
+
 model=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-lpadmin -p "$queue" -E -v "cups-pdf:/$queue" -m "$model" 2>/dev/null
-lpadmin -d "$queue"
-lpadmin -p "$refusing" -E -v "cups-pdf:/$queue" -m "$model" 2>/dev/null
+admin -p "$queue" -E -v "cups-pdf:/$queue" -m "$model"
+admin -d "$queue"
+admin -p "$refusing" -E -v "cups-pdf:/$queue" -m "$model"
 cupsreject -r "held for a test of a refused job" "$refusing"
 
 default=$(lpstat -d)
