@@ -1,7 +1,10 @@
 #include "EventSequenceFuzzer.h"
 
+#include "DataFile.h"
 #include "MainWindowControls.h"
 #include "NumberText.h"
+#include "ShellClosure.h"
+#include "Surface3D.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +16,29 @@ using enum ControlId;
 
 namespace {
 
+// Closing is checked on shells up to this many benches: the check compares
+// every edge with every corner.
+constexpr long long kLargestShellChecked = 40;
+
+// Shells that enclose a volume: a wall rising from its toe, high enough for
+// a lid above its crest. The closing check finds edges meeting in
+// T-junctions by collinearity, which rounding hides on walls many
+// kilometres long.
+bool withinCheckableSize(const SlopeDesignState& s) {
+    if (!(s.benchHeight > 0) || !(s.slopeHeight >= 5)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < s.profileX.rows(); ++i) {
+        for (std::size_t c = 0; c < 2; ++c) {
+            if (!(std::fabs(s.profileX(i, c)) <= 1e5) || !(std::fabs(s.profileY(i, c)) <= 1e5)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// In data file order.
 constexpr ControlId kInputs[] = {
     txtSlopeHeight,        txtBenchHeight, txtBenchesPerStack, txtCrestToToeSlopeAngle,
     txtToeToToeSlopeAngle, txtStackAngle,  txtBenchAngle};
@@ -133,11 +159,11 @@ void EventSequenceFuzzer::nextEvent() {
         log_.push_back(std::string("type ") + controlSpec(field).name + " " + quoted(typed));
         window_.focusGained(field);
         window_.userEditedText(field, typed);
-    } else if (kind < 75) {
+    } else if (kind < 70) {
         const ControlId target = pickAvailable(kFocusable);
         log_.push_back(std::string("focus ") + controlSpec(target).name);
         window_.focusGained(target);
-    } else {
+    } else if (kind < 90) {
         const ControlId command = pickAvailable(kCommands);
         log_.push_back(std::string("click ") + controlSpec(command).name);
         platform_.picture.strokes.clear(); // so a drawing that fails leaves none
@@ -145,7 +171,106 @@ void EventSequenceFuzzer::nextEvent() {
         window_.clicked(command);
         justDrew_ = command == cmdCalcAndDraw && !platform_.picture.strokes.empty();
         drawings_ += justDrew_ ? 1 : 0;
+    } else {
+        fileEvent();
     }
+}
+
+void EventSequenceFuzzer::fileEvent() {
+    const int which = std::uniform_int_distribution<int>(0, 9)(random_);
+    const ControlSet& controls = window_.controls();
+    if (which < 3) {
+        if (!controls.isAvailable(cmd3Dview)) {
+            return;
+        }
+        log_.push_back("click cmd3Dview, saved as /shell.ASC");
+        platform_.dialog.answer("/shell.ASC");
+        platform_.files.files.erase("/shell.ASC");
+        window_.focusGained(cmd3Dview);
+        window_.clicked(cmd3Dview);
+        checkExportedShell_ = true;
+    } else if (which < 6) {
+        log_.push_back("menu Save data as /design.DAT");
+        for (std::size_t line = 0; line < kDataFileLines; ++line) {
+            textsAtSave_[line] = controls.text(kInputs[line]);
+        }
+        platform_.dialog.answer("/design.DAT");
+        platform_.files.files.erase("/design.DAT");
+        window_.mnuSaveData_Click();
+        checkSavedData_ = true;
+    } else if (which < 8) {
+        log_.push_back("menu Open saved data /design.DAT");
+        platform_.dialog.answer("/design.DAT");
+        window_.mnuOpenSavedData_Click();
+    } else if (which < 9) {
+        const std::string bytes = randomFileBytes();
+        log_.push_back("menu Open saved data of " + quoted(bytes));
+        platform_.files.files["/random.DAT"] = bytes;
+        platform_.dialog.answer("/random.DAT");
+        window_.mnuOpenSavedData_Click();
+    } else {
+        log_.push_back("menu Open saved data, cancelled");
+        window_.mnuOpenSavedData_Click();
+    }
+    platform_.dialog.answers.clear();
+}
+
+std::string EventSequenceFuzzer::randomFileBytes() {
+    static const std::string pieces[] = {
+        "\r\n", "\r\n", "\r\n", "\n", "\r", "0", "1", "5", "10", "45",
+        "60",   "75",   "100",  ".",  "-",  "e", " ", "m", "x",  std::string(1, '\0'),
+        "\xe9", "\xff", "\t"};
+    std::string bytes;
+    const int length = std::uniform_int_distribution<int>(0, 40)(random_);
+    for (int i = 0; i < length; ++i) {
+        bytes +=
+            pieces[std::uniform_int_distribution<std::size_t>(0, std::size(pieces) - 1)(random_)];
+    }
+    return bytes;
+}
+
+std::string EventSequenceFuzzer::brokenFileInvariant() {
+    const SlopeDesignState& s = window_.state();
+    const auto& files = platform_.files.files;
+    if (checkSavedData_) {
+        checkSavedData_ = false;
+        if (const auto saved = files.find("/design.DAT"); saved != files.end()) {
+            const DataFileDecoding reread = decodeDataFile(saved->second);
+            if (!reread.ok || reread.texts != textsAtSave_) {
+                return "the saved data file does not reopen to the seven texts saved";
+            }
+        }
+    }
+    if (checkExportedShell_) {
+        checkExportedShell_ = false;
+        const auto shell = files.find("/shell.ASC");
+        if (shell == files.end()) {
+            return {};
+        }
+        const long long n = s.numberOfBenches;
+        const auto lines = std::count(shell->second.begin(), shell->second.end(), '\n');
+        long long opened = 0;
+        for (std::size_t at = shell->second.find("\t3\t"); at != std::string::npos;
+             at = shell->second.find("\t3\t", at + 1)) {
+            ++opened;
+        }
+        // One line per corner, then the empty line the save routine ends with.
+        if (lines != 16 * n + 28 + 1 || opened != 4 * n + 7) {
+            return "the 3D file of " + formatCount(n) + " benches has " + formatCount(lines) +
+                   " lines and " + formatCount(opened) + " panels";
+        }
+        if (n <= kLargestShellChecked && withinCheckableSize(s)) {
+            if (std::string open = whyShellIsOpen(build3DSurface(s)); !open.empty()) {
+                return "the exported shell is not closed: " + open + " (slope height " +
+                       formatGeneral(s.slopeHeight) + " m, " + formatCount(n) + " benches of " +
+                       formatGeneral(s.benchHeight) + " m, profile rows " +
+                       formatCount(static_cast<long long>(s.profileX.rows())) + ", crest at " +
+                       formatGeneral(s.profileX(static_cast<std::size_t>(n), 1)) + ", " +
+                       formatGeneral(s.profileY(static_cast<std::size_t>(n), 1)) + ")";
+            }
+        }
+    }
+    return {};
 }
 
 std::string EventSequenceFuzzer::brokenInvariant() const {
@@ -199,7 +324,11 @@ std::string EventSequenceFuzzer::brokenInvariant() const {
 std::string EventSequenceFuzzer::run(std::size_t events) {
     while (log_.size() < events) {
         nextEvent();
-        if (std::string broken = brokenInvariant(); !broken.empty()) {
+        std::string broken = brokenInvariant();
+        if (broken.empty()) {
+            broken = brokenFileInvariant();
+        }
+        if (!broken.empty()) {
             std::ostringstream report;
             report << broken << "\nafter these actions on a freshly loaded window:\n";
             for (const std::string& line : log_) {

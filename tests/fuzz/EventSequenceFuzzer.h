@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFile.h"
 #include "FakePlatform.h"
 #include "frmPitwrightMain.h"
 
@@ -31,6 +32,11 @@ private:
     ControlId pickAvailable(std::span<const ControlId> candidates);
     std::string randomText();
     std::string brokenInvariant() const;
+    // Save data, Open saved data (of the last save, of random bytes, or
+    // cancelled) and Write a 3D-file, all in memory.
+    void fileEvent();
+    std::string randomFileBytes();
+    std::string brokenFileInvariant();
 
     std::mt19937 random_;
     FakePlatform platform_;
@@ -38,6 +44,9 @@ private:
     std::vector<std::string> log_;
     bool justDrew_ = false;
     std::size_t drawings_ = 0;
+    bool checkSavedData_ = false;
+    bool checkExportedShell_ = false;
+    DataFileTexts textsAtSave_;
 };
 
 } // namespace pitwright::testing
