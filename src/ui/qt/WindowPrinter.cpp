@@ -1,5 +1,6 @@
 #include "WindowPrinter.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace pitwright {
 namespace {
