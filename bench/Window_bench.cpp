@@ -95,5 +95,22 @@ void BM_AcceptValuesAndDrawOneBenchPerStack(benchmark::State& state) {
 }
 BENCHMARK(BM_AcceptValuesAndDrawOneBenchPerStack)->Unit(benchmark::kMillisecond);
 
+// "Open saved data" of the 100 m design through to its drawing.
+void BM_OpenSavedDataAndDraw(benchmark::State& state) {
+    FakePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    platform.files.files["/design.DAT"] = "100\r\n10\r\n5\r\n45\r\n\r\n60\r\n75\r\n";
+    bool emptied = false;
+    for (auto _ : state) {
+        // Alternate with an empty design, so that every field changes.
+        platform.files.files["/empty.DAT"] = "\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+        platform.dialog.answer(emptied ? "/design.DAT" : "/empty.DAT");
+        window.mnuOpenSavedData_Click();
+        emptied = !emptied;
+    }
+}
+BENCHMARK(BM_OpenSavedDataAndDraw)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace pitwright

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace pitwright {
 
@@ -58,12 +59,29 @@ void PictureBox::paintStrokes(QPainter& painter) const {
     // Crisp lines as on the classic canvas: a line of width 2 covers two
     // whole pixels, so the wall reads twice as thick as the thin lines.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const Stroke& stroke : strokes_) {
-        QPen pen(stroke.color, stroke.width);
-        pen.setCapStyle(stroke.width > 1 ? Qt::RoundCap : Qt::SquareCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(pen);
-        painter.drawLine(stroke.line);
+    // Every line is a one-pixel cosmetic line, the quick path of the raster
+    // painter: a tall wall has tens of thousands of them. A wider pen is
+    // that line repeated beside itself across its run, one pixel further
+    // each time, as a classic canvas widens a pen.
+    std::vector<QLineF> run;
+    for (std::size_t first = 0; first < strokes_.size();) {
+        const Stroke& lead = strokes_[first];
+        std::size_t end = first;
+        while (end < strokes_.size() && strokes_[end].width == lead.width &&
+               strokes_[end].color == lead.color) {
+            ++end;
+        }
+        painter.setPen(QPen(lead.color, 0));
+        for (int offset = 0; offset < lead.width; ++offset) {
+            run.clear();
+            for (std::size_t i = first; i < end; ++i) {
+                const QLineF& line = strokes_[i].line;
+                const bool steep = std::abs(line.dy()) > std::abs(line.dx());
+                run.push_back(line.translated(steep ? offset : 0, steep ? 0 : offset));
+            }
+            painter.drawLines(run.data(), static_cast<int>(run.size()));
+        }
+        first = end;
     }
     painter.restore();
 }

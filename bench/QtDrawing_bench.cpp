@@ -1,0 +1,68 @@
+// "Accept values and draw picture" onto the real picture area, then painted
+// into an image as the screen would show it.
+#include "FakePlatform.h"
+#include "PictureBox.h"
+#include "frmPitwrightMain.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace pitwright {
+namespace {
+
+using MainWindow = frmPitwrightMain; // before the control names hide it
+using enum ControlId;
+
+// The fake platform, drawing onto a real picture area of the window's size.
+class PicturePlatform : public testing::FakePlatform {
+public:
+    PicturePlatform() { picture.resize(564, 532); }
+    Canvas& canvas() override { return picture; }
+    PictureBox picture;
+};
+
+void BM_DrawOntoTheRealPicture(benchmark::State& state) {
+    const int benches = static_cast<int>(state.range(0));
+    PicturePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    auto type = [&](ControlId id, const std::string& text) {
+        window.focusGained(id);
+        window.userEditedText(id, text);
+    };
+    type(txtSlopeHeight, std::to_string(benches * 10));
+    type(txtBenchHeight, "10");
+    type(txtBenchesPerStack, benches % 7 == 0 ? "7" : "5");
+    type(txtCrestToToeSlopeAngle, "45");
+    type(txtStackAngle, "60");
+    type(txtBenchAngle, "75");
+    window.focusGained(cmdCalcAndDraw);
+
+    QImage image(platform.picture.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        window.cmdCalcAndDraw_Click();
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        platform.picture.paintStrokes(painter);
+    }
+    state.counters["lines"] = static_cast<double>(platform.picture.strokes().size());
+}
+BENCHMARK(BM_DrawOntoTheRealPicture)->Arg(10)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace pitwright
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
