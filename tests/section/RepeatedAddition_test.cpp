@@ -77,6 +77,17 @@ TEST(RepeatedAddition, MatchesWhereRoundingDependsOnTheValue) {
     expectLikeOneAtATime(std::nan(""), 1, 100);
 }
 
+// A trillion additions finish at once where the answer is plain: found by
+// the event fuzzer as a zero berm shift on 30,000 one-bench stacks.
+TEST(RepeatedAddition, NeedsNoStepPerAdditionWhereTheValueCannotMove) {
+    const long long trillion = 1'000'000'000'000LL;
+    EXPECT_EQ(addRepeatedly(0.0, 0.0, trillion), 0.0);
+    EXPECT_FALSE(std::signbit(addRepeatedly(-0.0, 0.0, trillion)));
+    EXPECT_EQ(addRepeatedly(std::ldexp(1.0, 52), 0.5, trillion), std::ldexp(1.0, 52));
+    EXPECT_EQ(addRepeatedly(1.0, 1.0, trillion), 1e12 + 1);
+    EXPECT_EQ(addRepeatedly(1.0, 2.5, trillion), 2.5e12 + 1);
+}
+
 // The widening written as the passes over the ledges, for comparison.
 void widenPassByPass(PointRows& x, int n, int perStack, int berms, double shift) {
     for (long long j = 1; j <= berms + 1LL; ++j) {
