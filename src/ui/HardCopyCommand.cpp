@@ -4,6 +4,8 @@
 
 namespace pitwright {
 
+using enum ControlId;
+
 namespace {
 constexpr const char* kPrintingTitle = "Printing hard copy";
 } // namespace
@@ -15,11 +17,13 @@ void frmPitwrightMain::cmdPrintHardCopy_Click() {
         // The window keeps its print look until the user closes the message.
         platform_.messageBox("A hard copy of the layout is being printed", kPrintingTitle);
         applyWorkingLook(controls_);
-        return;
+    } else {
+        // Nothing reached the printer: give the window back before saying so.
+        applyWorkingLook(controls_);
+        platform_.messageBox("Nothing was printed. " + outcome.reason, kPrintingTitle);
     }
-    // Nothing reached the printer: give the window back before saying so.
-    applyWorkingLook(controls_);
-    platform_.messageBox("Nothing was printed. " + outcome.reason, kPrintingTitle);
+    // Hiding the command sent the focus elsewhere; it comes back to it.
+    moveFocus(cmdPrintHardCopy);
 }
 
 } // namespace pitwright

@@ -103,7 +103,7 @@ protected:
 
     void printHardCopy() { window.clicked(cmdPrintHardCopy); }
 
-    // Steps 6 to 8: the working look, as fixed values.
+    // The working look, as fixed values.
     static void expectWorkingLook(const Look& look) {
         auto at = [&](ControlId id) -> const ControlState& { return look[indexOf(id)]; };
         EXPECT_EQ(at(frmPitwrightMain).backColor, BackColor::ButtonFace);
@@ -247,6 +247,20 @@ TEST_F(HardCopyTest, AfterClearPicturePrintsAnEmptyPictureWithoutBorder) {
     EXPECT_EQ(platform.printCount, 1);
     EXPECT_FALSE(platform.lookWhenPrinted[indexOf(Picture1)].border);
     expectWorkingLook(lookOf(window.controls()));
+}
+
+// Hiding the command that has the focus sends the focus elsewhere; after
+// the hard copy it is back on the command, printed or not.
+TEST_F(HardCopyTest, TheFocusComesBackToThePrintCommand) {
+    drawDesign();
+    window.focusGained(cmdPrintHardCopy);
+    window.focusGained(txtComment); // as the toolkit moves it off a hidden button
+    printHardCopy();
+    EXPECT_EQ(window.focusedControl(), cmdPrintHardCopy);
+    platform.printAnswer = {false, "There is no default printer."};
+    window.focusGained(txtComment);
+    printHardCopy();
+    EXPECT_EQ(window.focusedControl(), cmdPrintHardCopy);
 }
 
 TEST_F(HardCopyTest, ANotPrintedCopyIsReportedAndTheWindowWorksAgain) {

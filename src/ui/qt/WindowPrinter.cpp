@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -22,7 +23,10 @@ constexpr int kPageDotsPerInch = 600;
 constexpr const char* kJobTitle = "Pitwright hard copy";
 
 std::string quoted(const QString& name) {
-    return "\"" + name.toStdString() + "\"";
+    std::string text = name.toStdString();
+    text.insert(text.begin(), '"');
+    text.push_back('"');
+    return text;
 }
 
 // Paints the window, scaled to fit the printable area, into a one-page PDF
@@ -91,9 +95,19 @@ PrintOutcome printOnDefaultPrinter(QWidget& window) {
     // The printer's paper, orientation and margins as the system has them.
     const QPageLayout layout = QPrinter(printerInfo, QPrinter::HighResolution).pageLayout();
 
+    // No caret or selected text on paper: the widget with the focus lets go
+    // of it while the page is drawn.
+    const QPointer<QWidget> focused = window.focusWidget();
+    if (focused) {
+        focused->clearFocus();
+    }
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("hardcopy.pdf"));
-    if (!folder.isValid() || !renderToPdf(window, layout, path)) {
+    const bool rendered = folder.isValid() && renderToPdf(window, layout, path);
+    if (focused) {
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+    if (!rendered) {
         return {false, "The page for the printer " + quoted(name) +
                            " could not be prepared in the temporary folder."};
     }
