@@ -1,0 +1,33 @@
+# Sourced by scripts that run the program on an X server of their own.
+# Makes a scratch folder ($work), starts Xvfb on a free display, exports
+# DISPLAY, and on exit ends the program ($app_pid, when set) and the server.
+#
+#   source scripts/xvfb-session.sh
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+end_xvfb_session() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap end_xvfb_session EXIT
+
+# The server writes the display it found free; -noreset keeps it from
+# restarting, and refusing connections meanwhile, when a client leaves.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" \
+    2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+if [ ! -s "$work/display" ]; then
+    echo "Xvfb did not start:" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
