@@ -6,12 +6,12 @@
 namespace pitwright {
 
 ControlSet::ControlSet() {
-    for (const ControlSpec& spec : mainWindowControls()) {
-        ControlState& state = states_[indexOf(spec.id)];
-        state.text = spec.caption;
-        state.backColor = spec.backColor;
-        state.width = spec.width;
-        state.border = spec.kind == ControlKind::Picture;
+    for (const ControlSpec& row : mainWindowControls()) {
+        ControlState& state = states_[indexOf(row.id)];
+        state.text = row.caption;
+        state.backColor = row.backColor;
+        state.width = row.width;
+        state.border = row.kind == ControlKind::Picture;
     }
     states_[indexOf(ControlId::optCrestToToeSlopeAngle)].optionValue = true;
 }

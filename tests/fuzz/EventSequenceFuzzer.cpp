@@ -297,9 +297,9 @@ std::string EventSequenceFuzzer::brokenFileInvariant() {
 std::string EventSequenceFuzzer::brokenInvariant() const {
     const ControlSet& controls = window_.controls();
     const SlopeDesignState& s = window_.state();
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (spec.kind == ControlKind::TextBox && spellsNonNumber(controls.text(spec.id))) {
-            return std::string(spec.name) + " shows " + quoted(controls.text(spec.id));
+    for (const ControlSpec& row : mainWindowControls()) {
+        if (row.kind == ControlKind::TextBox && spellsNonNumber(controls.text(row.id))) {
+            return std::string(row.name) + " shows " + quoted(controls.text(row.id));
         }
     }
     struct Shown {

@@ -60,12 +60,12 @@ TEST(ControlSet, OptionButtonsFormOneChoice) {
 TEST(ControlTable, NamesAreUniqueAndTabStopsAreTheInputsCommandsAndComment) {
     std::set<std::string> names;
     std::set<int> stops;
-    for (const ControlSpec& spec : mainWindowControls()) {
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-        if (spec.tabStop) {
-            EXPECT_TRUE(stops.insert(spec.tabIndex).second) << spec.name;
-            EXPECT_NE(spec.kind, ControlKind::Label);
-            EXPECT_NE(spec.kind, ControlKind::Group);
+    for (const ControlSpec& row : mainWindowControls()) {
+        EXPECT_TRUE(names.insert(row.name).second) << row.name;
+        if (row.tabStop) {
+            EXPECT_TRUE(stops.insert(row.tabIndex).second) << row.name;
+            EXPECT_NE(row.kind, ControlKind::Label);
+            EXPECT_NE(row.kind, ControlKind::Group);
         }
     }
     EXPECT_EQ(stops, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 42, 45}));

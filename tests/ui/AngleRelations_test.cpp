@@ -218,13 +218,13 @@ TEST_F(AngleRelations, NoFieldEverShowsInfinityOrNotANumber) {
             window.focusGained(txtBenchAngle);
             enter(txtBenchAngle, stack);
             window.focusGained(cmdCalcAndDraw);
-            for (const ControlSpec& spec : mainWindowControls()) {
-                if (spec.kind != ControlKind::TextBox || spec.id == txtComment) {
+            for (const ControlSpec& row : mainWindowControls()) {
+                if (row.kind != ControlKind::TextBox || row.id == txtComment) {
                     continue;
                 }
-                const std::string& shown = text(spec.id);
-                EXPECT_EQ(shown.find("inf"), std::string::npos) << spec.name << " " << inter;
-                EXPECT_EQ(shown.find("nan"), std::string::npos) << spec.name << " " << inter;
+                const std::string& shown = text(row.id);
+                EXPECT_EQ(shown.find("inf"), std::string::npos) << row.name << " " << inter;
+                EXPECT_EQ(shown.find("nan"), std::string::npos) << row.name << " " << inter;
             }
         }
     }

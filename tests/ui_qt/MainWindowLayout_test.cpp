@@ -33,41 +33,41 @@ private slots:
     void cleanup() { window.reset(); }
 
     void everyControlIsBuiltFromItsRowOfTheTable() {
-        for (const ControlSpec& spec : mainWindowControls()) {
-            if (spec.kind == ControlKind::Window) {
+        for (const ControlSpec& row : mainWindowControls()) {
+            if (row.kind == ControlKind::Window) {
                 continue;
             }
-            const QString name = QString::fromUtf8(spec.name);
+            const QString name = QString::fromUtf8(row.name);
             auto* widget = window->findChild<QWidget*>(name);
             QVERIFY2(widget != nullptr, qPrintable(name));
-            QCOMPARE(widget, window->controls().widget(spec.id));
-            QCOMPARE(widget->geometry(), twipsRect(spec.left, spec.top, spec.width, spec.height));
-            const QWidget* container = spec.container ? window->controls().widget(*spec.container)
+            QCOMPARE(widget, window->controls().widget(row.id));
+            QCOMPARE(widget->geometry(), twipsRect(row.left, row.top, row.width, row.height));
+            const QWidget* container = row.container ? window->controls().widget(*row.container)
                                                       : window->centralWidget();
             QCOMPARE(widget->parentWidget(), container);
 
             const QFont font = widget->font();
             QCOMPARE(font.family(), QString("Arial"));
-            QCOMPARE(font.pointSizeF(), spec.font.points);
-            QCOMPARE(font.bold(), spec.font.bold);
-            QCOMPARE(font.italic(), spec.font.italic);
-            QCOMPARE(widget->toolTip(), QString::fromUtf8(spec.toolTip));
+            QCOMPARE(font.pointSizeF(), row.font.points);
+            QCOMPARE(font.bold(), row.font.bold);
+            QCOMPARE(font.italic(), row.font.italic);
+            QCOMPARE(widget->toolTip(), QString::fromUtf8(row.toolTip));
             // Of the two convention choices only the selected one is a Tab stop;
             // the other takes the focus by mouse and arrow keys.
             const Qt::FocusPolicy expected =
-                !spec.tabStop ? Qt::NoFocus
-                : widget->property("checked").toBool() || spec.kind != ControlKind::Option
+                !row.tabStop ? Qt::NoFocus
+                : widget->property("checked").toBool() || row.kind != ControlKind::Option
                     ? Qt::StrongFocus
                     : Qt::FocusPolicy(Qt::StrongFocus & ~Qt::TabFocus);
             QVERIFY2(widget->focusPolicy() == expected, qPrintable(name));
-            if (spec.kind == ControlKind::TextBox) {
-                QCOMPARE(window->controls().lineEdit(spec.id)->isReadOnly(), spec.readOnly);
+            if (row.kind == ControlKind::TextBox) {
+                QCOMPARE(window->controls().lineEdit(row.id)->isReadOnly(), row.readOnly);
             }
-            if (spec.kind == ControlKind::Label || spec.kind == ControlKind::Group ||
-                spec.kind == ControlKind::Option || spec.kind == ControlKind::Command) {
+            if (row.kind == ControlKind::Label || row.kind == ControlKind::Group ||
+                row.kind == ControlKind::Option || row.kind == ControlKind::Command) {
                 QCOMPARE(
-                    widget->property(spec.kind == ControlKind::Group ? "title" : "text").toString(),
-                    QString::fromUtf8(spec.caption));
+                    widget->property(row.kind == ControlKind::Group ? "title" : "text").toString(),
+                    QString::fromUtf8(row.caption));
             }
         }
         // "Arial" is there, or a metric twin of it.

@@ -36,12 +36,12 @@ bool isMouseEvent(QEvent::Type type) {
 ControlBinder::ControlBinder(frmPitwrightMain& window, ControlWidgets& widgets,
                              QtWindowPlatform& platform)
     : window_(window), widgets_(widgets), platform_(platform) {
-    for (const ControlSpec& spec : mainWindowControls()) {
+    for (const ControlSpec& row : mainWindowControls()) {
         for (ControlProperty property : kAllProperties) {
-            mirror(spec.id, property);
+            mirror(row.id, property);
         }
-        if (spec.kind != ControlKind::Window) {
-            connectWidget(spec.id);
+        if (row.kind != ControlKind::Window) {
+            connectWidget(row.id);
         }
     }
     window_.controls().setObserver(this);

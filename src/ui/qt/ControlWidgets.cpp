@@ -20,16 +20,16 @@ namespace pitwright {
 namespace {
 
 // A command taller than it is wide carries its caption upright.
-bool isUpright(const ControlSpec& spec) {
-    return spec.height > 2 * spec.width;
+bool isUpright(const ControlSpec& row) {
+    return row.height > 2 * row.width;
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* makeWidget(const ControlSpec& row, QWidget* parent) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
     case ControlKind::TextBox: {
         auto* edit = new QLineEdit(parent);
-        edit->setReadOnly(spec.readOnly);
+        edit->setReadOnly(row.readOnly);
         return edit;
     }
     case ControlKind::Label: {
@@ -43,7 +43,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::Option:
         return new QRadioButton(caption, parent);
     case ControlKind::Command:
-        if (isUpright(spec)) {
+        if (isUpright(row)) {
             return new UprightButton(caption, parent);
         }
         return new QPushButton(caption, parent);
@@ -55,9 +55,9 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
-void applyColors(QWidget& widget, const ControlSpec& spec) {
+void applyColors(QWidget& widget, const ControlSpec& row) {
     QPalette palette = widget.palette();
-    const QColor fore = rgbColor(spec.foreColor);
+    const QColor fore = rgbColor(row.foreColor);
     // Only the active and inactive looks: a disabled control keeps the
     // style's greyed look.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -81,22 +81,22 @@ ControlWidgets::ControlWidgets(QWidget& client) {
     widgets_[indexOf(ControlId::frmPitwrightMain)] = &client;
     client.setFont(arialFont(controlSpec(ControlId::frmPitwrightMain).font));
     // The table lists every container before what it holds.
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (spec.kind == ControlKind::Window) {
+    for (const ControlSpec& row : mainWindowControls()) {
+        if (row.kind == ControlKind::Window) {
             continue;
         }
-        QWidget* parent = spec.container ? widget(*spec.container) : &client;
-        QWidget* made = makeWidget(spec, parent);
-        made->setObjectName(QString::fromUtf8(spec.name));
-        made->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-        made->setFont(arialFont(spec.font));
-        applyColors(*made, spec);
-        if (spec.toolTip[0] != '\0') {
-            made->setToolTip(QString::fromUtf8(spec.toolTip));
+        QWidget* parent = row.container ? widget(*row.container) : &client;
+        QWidget* made = makeWidget(row, parent);
+        made->setObjectName(QString::fromUtf8(row.name));
+        made->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        made->setFont(arialFont(row.font));
+        applyColors(*made, row);
+        if (row.toolTip[0] != '\0') {
+            made->setToolTip(QString::fromUtf8(row.toolTip));
         }
-        made->setAccessibleName(QString::fromUtf8(spec.name));
-        made->setFocusPolicy(spec.tabStop ? Qt::StrongFocus : Qt::NoFocus);
-        widgets_[indexOf(spec.id)] = made;
+        made->setAccessibleName(QString::fromUtf8(row.name));
+        made->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+        widgets_[indexOf(row.id)] = made;
     }
     chainTabStops();
 }
@@ -119,9 +119,9 @@ std::optional<ControlId> ControlWidgets::idOf(const QObject* object) const {
 
 void ControlWidgets::chainTabStops() {
     std::vector<const ControlSpec*> stops;
-    for (const ControlSpec& spec : mainWindowControls()) {
-        if (spec.tabStop) {
-            stops.push_back(&spec);
+    for (const ControlSpec& row : mainWindowControls()) {
+        if (row.tabStop) {
+            stops.push_back(&row);
         }
     }
     std::sort(stops.begin(), stops.end(),

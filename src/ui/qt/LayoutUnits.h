@@ -23,12 +23,12 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 // Every font of the program is Arial (Liberation Sans where Arial is not
 // installed). Bold and italic are always set explicitly, so a child never
 // inherits the bold italic of the group around it.
-inline QFont arialFont(const FontSpec& spec) {
+inline QFont arialFont(const FontSpec& row) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+    font.setPointSizeF(row.points);
+    font.setBold(row.bold);
+    font.setItalic(row.italic);
     return font;
 }
 
