@@ -3,6 +3,8 @@
 #include "MainWindowControls.h"
 #include "NumberText.h"
 
+#include <algorithm>
+
 namespace pitwright {
 
 ControlSet::ControlSet() {
@@ -102,7 +104,11 @@ void ControlSet::selectOption(ControlId option) {
 void ControlSet::selectAll(ControlId id) {
     ControlState& state = states_[indexOf(id)];
     state.selStart = 0;
-    state.selLength = static_cast<int>(state.text.size());
+    // In characters, not bytes: the text is UTF-8.
+    state.selLength =
+        static_cast<int>(std::count_if(state.text.begin(), state.text.end(), [](char byte) {
+            return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+        }));
     notify(id, ControlProperty::Selection);
 }
 

@@ -57,6 +57,14 @@ TEST(ControlSet, OptionButtonsFormOneChoice) {
     EXPECT_FALSE(controls.isSelected(optCrestToToeSlopeAngle));
 }
 
+TEST(ControlSet, SelectsAllCharactersOfAText) {
+    ControlSet controls;
+    controls.setText(txtSlopeHeight, "12\xc3\xa9m"); // "12ém"
+    controls.selectAll(txtSlopeHeight);
+    EXPECT_EQ(controls[txtSlopeHeight].selStart, 0);
+    EXPECT_EQ(controls[txtSlopeHeight].selLength, 4);
+}
+
 TEST(ControlTable, NamesAreUniqueAndTabStopsAreTheInputsCommandsAndComment) {
     std::set<std::string> names;
     std::set<int> stops;
