@@ -41,11 +41,7 @@ void ControlSet::setText(ControlId id, std::string_view text) {
 }
 
 void ControlSet::setEnabled(ControlId id, bool enabled) {
-    ControlState& state = states_[indexOf(id)];
-    if (state.enabled != enabled) {
-        state.enabled = enabled;
-        notify(id, ControlProperty::Enabled);
-    }
+    change(id, &ControlState::enabled, enabled, ControlProperty::Enabled);
 }
 
 bool ControlSet::isAvailable(ControlId id) const {
@@ -59,45 +55,24 @@ bool ControlSet::isAvailable(ControlId id) const {
 }
 
 void ControlSet::setVisible(ControlId id, bool visible) {
-    ControlState& state = states_[indexOf(id)];
-    if (state.visible != visible) {
-        state.visible = visible;
-        notify(id, ControlProperty::Visible);
-    }
+    change(id, &ControlState::visible, visible, ControlProperty::Visible);
 }
 
 void ControlSet::setBackColor(ControlId id, BackColor color) {
-    ControlState& state = states_[indexOf(id)];
-    if (state.backColor != color) {
-        state.backColor = color;
-        notify(id, ControlProperty::BackColor);
-    }
+    change(id, &ControlState::backColor, color, ControlProperty::BackColor);
 }
 
 void ControlSet::setWidth(ControlId id, int twips) {
-    ControlState& state = states_[indexOf(id)];
-    if (state.width != twips) {
-        state.width = twips;
-        notify(id, ControlProperty::Width);
-    }
+    change(id, &ControlState::width, twips, ControlProperty::Width);
 }
 
 void ControlSet::setBorder(ControlId id, bool border) {
-    ControlState& state = states_[indexOf(id)];
-    if (state.border != border) {
-        state.border = border;
-        notify(id, ControlProperty::Border);
-    }
+    change(id, &ControlState::border, border, ControlProperty::Border);
 }
 
 void ControlSet::selectOption(ControlId option) {
     for (ControlId each : {ControlId::optCrestToToeSlopeAngle, ControlId::optToeToToeSlopeAngle}) {
-        ControlState& state = states_[indexOf(each)];
-        const bool selected = each == option;
-        if (state.optionValue != selected) {
-            state.optionValue = selected;
-            notify(each, ControlProperty::OptionValue);
-        }
+        change(each, &ControlState::optionValue, each == option, ControlProperty::OptionValue);
     }
 }
 

@@ -77,6 +77,15 @@ public:
 
 private:
     void notify(ControlId id, ControlProperty property);
+    // Sets one property and tells the observer, when it differs.
+    template <typename Value>
+    void change(ControlId id, Value ControlState::*member, Value value, ControlProperty property) {
+        Value& current = states_[indexOf(id)].*member;
+        if (current != value) {
+            current = value;
+            notify(id, property);
+        }
+    }
 
     std::array<ControlState, kControlCount> states_;
     std::function<void(ControlId)> changeHandler_;
