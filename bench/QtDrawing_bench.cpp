@@ -1,5 +1,6 @@
 // "Accept values and draw picture" onto the real picture area, then painted
 // into an image as the screen would show it.
+#include "BenchDesign.h"
 #include "FakePlatform.h"
 #include "PictureBox.h"
 #include "frmPitwrightMain.h"
@@ -31,17 +32,7 @@ void BM_DrawOntoTheRealPicture(benchmark::State& state) {
     PicturePlatform platform;
     MainWindow window(platform);
     window.Form_Load();
-    auto type = [&](ControlId id, const std::string& text) {
-        window.focusGained(id);
-        window.userEditedText(id, text);
-    };
-    type(txtSlopeHeight, std::to_string(benches * 10));
-    type(txtBenchHeight, "10");
-    type(txtBenchesPerStack, benches % 7 == 0 ? "7" : "5");
-    type(txtCrestToToeSlopeAngle, "45");
-    type(txtStackAngle, "60");
-    type(txtBenchAngle, "75");
-    window.focusGained(cmdCalcAndDraw);
+    enterBenchDesign(window, benches);
 
     QImage image(platform.picture.size(), QImage::Format_RGB32);
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 // Speed of the window's reactions: one keystroke's chain of relations and
 // "Accept values and draw picture" on designs of 10 to 32,767 benches.
+#include "BenchDesign.h"
 #include "FakePlatform.h"
 #include "frmPitwrightMain.h"
 
@@ -14,30 +15,13 @@ using MainWindow = frmPitwrightMain; // before the control names hide it
 using testing::FakePlatform;
 using enum ControlId;
 
-// Types a complete design of `benches` 10 m benches, 7 to a stack where they
-// divide evenly (32,767 = 7 x 4,681), else 5.
-void enterDesign(MainWindow& window, int benches) {
-    const int perStack = benches % 7 == 0 ? 7 : 5;
-    auto type = [&](ControlId id, const std::string& text) {
-        window.focusGained(id);
-        window.userEditedText(id, text);
-    };
-    type(txtSlopeHeight, std::to_string(benches * 10));
-    type(txtBenchHeight, "10");
-    type(txtBenchesPerStack, std::to_string(perStack));
-    type(txtCrestToToeSlopeAngle, "45");
-    type(txtStackAngle, "60");
-    type(txtBenchAngle, "75");
-    window.focusGained(cmdCalcAndDraw);
-}
-
 // One key in the stack angle of a finished design: the stack relation, the
 // derived inter-ramp angle and its nested relation, and the stage flags.
 void BM_KeystrokeInStackAngle(benchmark::State& state) {
     FakePlatform platform;
     MainWindow window(platform);
     window.Form_Load();
-    enterDesign(window, 10);
+    enterBenchDesign(window, 10);
     window.clicked(cmdClearAngles);
     bool odd = false;
     for (auto _ : state) {
@@ -68,7 +52,7 @@ void BM_AcceptValuesAndDraw(benchmark::State& state) {
     FakePlatform platform;
     MainWindow window(platform);
     window.Form_Load();
-    enterDesign(window, static_cast<int>(state.range(0)));
+    enterBenchDesign(window, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         window.cmdCalcAndDraw_Click();
         benchmark::DoNotOptimize(platform.picture.strokes.data());
