@@ -33,7 +33,8 @@ std::optional<std::string> whyNo3DSurface(const SlopeDesignState& state) {
     }
     const auto sizes = shellSizesFor(state.slopeHeight);
     if (!sizes) {
-        return "The 3D file cannot be written: the slope height must be below 13107 m.";
+        return "The 3D file cannot be written: the slope height must lie between -13107 m and "
+               "13107 m.";
     }
     const auto crest = static_cast<std::size_t>(state.numberOfBenches);
     const double xb = sizes->crestMargin + state.profileX(crest, 1);

@@ -34,9 +34,8 @@ const char* whyNotDrawn(SectionDrawing verdict) {
 
 void frmPitwrightMain::cmdCalcAndDraw_Click() {
     if (!canBuildSectionProfile(state_)) {
-        platform_.messageBox("The section cannot be drawn: the numbers of benches and benches "
-                             "per stack must be complete. Enter the slope height, bench height "
-                             "and benches per stack again.",
+        platform_.messageBox("The section cannot be drawn: it needs a number of benches of 0 "
+                             "or more and at least one bench per stack.",
                              kAppTitle);
         return;
     }

@@ -96,6 +96,11 @@ void frmPitwrightMain::mnuOpenSavedData_Click() {
         return;
     }
 
+    // The bench count shown is the old design's until the benches per stack
+    // take the focus; emptied, it cannot raise the new slope by the old
+    // count when the new benches per stack arrive.
+    controls_.setText(txtNumberBenches, "");
+
     // A changed text runs its change reaction by itself; the explicit run
     // follows, as the reactions expect.
     controls_.setText(txtSlopeHeight, data.texts[0]);

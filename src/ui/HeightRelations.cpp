@@ -82,7 +82,8 @@ void frmPitwrightMain::txtBenchesPerStack_GotFocus() {
         const bool whole = benches == roundHalfEven(benches);
         // Never rounded down: 10.4 benches become 11, just as 10.6 do.
         const auto count = toCount16(whole ? benches : std::ceil(benches));
-        if (!count || !fitsCount16(static_cast<long long>(*count) - 1)) {
+        benchCountLeftUnchanged_ = !count || !fitsCount16(static_cast<long long>(*count) - 1);
+        if (benchCountLeftUnchanged_) {
             noteCountsLeftUnchanged("Slope height / bench height gives more benches than "
                                     "-32768 to 32767");
         } else {
@@ -108,7 +109,12 @@ void frmPitwrightMain::txtBenchesPerStack_Change() {
     // Stacks and berms, and the slope raised to whole stacks.
     if (controls_.value(txtNumberBenches) != 0 && perStackValue != 0) {
         const auto perStack = toCount16(perStackValue);
-        if (!perStack || *perStack == 0 || !fitsCount16(*perStack - 1LL)) {
+        if (benchCountLeftUnchanged_) {
+            // The bench count shown belongs to other heights: raising the
+            // slope by it would overwrite the slope height just typed.
+            noteCountsLeftUnchanged("Slope height / bench height gives more benches than "
+                                    "-32768 to 32767");
+        } else if (!perStack || *perStack == 0 || !fitsCount16(*perStack - 1LL)) {
             noteCountsLeftUnchanged("Benches per stack must round to a whole number other "
                                     "than 0, within -32768 to 32767");
         } else if (!fits(stackCountsFor(state_.numberOfBenches, *perStack))) {

@@ -93,6 +93,9 @@ private:
     ControlSet controls_;
     SlopeDesignState state_;
     std::optional<ControlId> focused_;
+    // The last bench count derivation was refused: the counts shown are
+    // those of earlier heights.
+    bool benchCountLeftUnchanged_ = false;
     std::string fileKind_;
 };
 

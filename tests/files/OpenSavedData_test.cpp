@@ -56,6 +56,24 @@ TEST_F(OpenSavedData, ADesignComesBackDrawnInAFreshWindow) {
     EXPECT_EQ(next->form.state().openCancelled, kFalse16);
 }
 
+// The old design's bench count must not raise the new slope: opening over a
+// drawn design gives what opening in a fresh window gives.
+TEST_F(OpenSavedData, OpeningOverADesignGivesTheSameAsInAFreshWindow) {
+    enterDesign(w);
+    w.form.clicked(cmdCalcAndDraw);
+    for (const char* file :
+         {"150\r\n15\r\n3\r\n45\r\n\r\n60\r\n75\r\n", "200\r\n20\r\n3\r\n45\r\n\r\n60\r\n75\r\n"}) {
+        w.platform.files.files["/other.DAT"] = file;
+        auto fresh = freshWindow();
+        fresh->platform.files.files["/other.DAT"] = file;
+        open(w, "/other.DAT");
+        open(*fresh, "/other.DAT");
+        EXPECT_EQ(allTexts(w), allTexts(*fresh)) << file;
+        EXPECT_EQ(w.form.state().profileX, fresh->form.state().profileX) << file;
+    }
+    EXPECT_EQ(w.text(txtSlopeHeight), "240");
+}
+
 TEST_F(OpenSavedData, AToeToToeDesignComesBackWithEveryDerivedValue) {
     w.form.clicked(optToeToToeSlopeAngle);
     enterDesign(w, "50");

@@ -182,6 +182,26 @@ TEST_F(HeightRelations, NeverStoresAWrappedCount) {
     EXPECT_EQ(window.state().benchesPerStack, 32767);
 }
 
+// A refused bench count leaves the old count on show; benches per stack must
+// not raise the new slope by it.
+TEST_F(HeightRelations, ARefusedBenchCountRaisesNothing) {
+    enterHeights("100", "10", "5");
+    enter(txtBenchesPerStack, "");
+    enter(txtBenchHeight, "0.001"); // 100,000 benches
+    window.focusGained(txtBenchesPerStack);
+    window.userEditedText(txtBenchesPerStack, "3");
+    EXPECT_EQ(text(txtSlopeHeight), "100");
+    EXPECT_EQ(text(txtNumberBenches), "10");
+    EXPECT_EQ(text(txtNumberStacks), "");
+    EXPECT_NE(text(txtComment).find("left unchanged"), std::string::npos);
+
+    enter(txtBenchesPerStack, "");
+    enter(txtBenchHeight, "20"); // a count again: 5 benches
+    enter(txtBenchesPerStack, "3");
+    EXPECT_EQ(text(txtNumberStacks), "2");
+    EXPECT_EQ(text(txtSlopeHeight), "120");
+}
+
 TEST_F(HeightRelations, SurvivesHugeAndOddHeights) {
     for (const char* slope : {"1e400", "-1e400", "1e-400", "1e308", "-0", ".", "1e", "\x01\x02"}) {
         for (const char* bench : {"1e400", "1e-320", "-3", "10"}) {
