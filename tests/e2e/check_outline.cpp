@@ -2,6 +2,7 @@
 // draw_design_in_xvfb.sh types: the window's own reactions draw the same
 // design onto a recording canvas of the picture's size, and every line of
 // it must be found in black in the screenshot.
+#include "BenchDesign.h"
 #include "FakePlatform.h"
 #include "MainWindowControls.h"
 #include "frmPitwrightMain.h"
@@ -26,14 +27,7 @@ std::vector<testing::RecordingCanvas::Stroke> expectedStrokes() {
     platform.picture = testing::RecordingCanvas(width, height);
     FormCore window(platform);
     window.Form_Load();
-    window.userEditedText(txtSlopeHeight, "100");
-    window.userEditedText(txtBenchHeight, "10");
-    window.focusGained(txtBenchesPerStack);
-    window.userEditedText(txtBenchesPerStack, "5");
-    window.userEditedText(txtCrestToToeSlopeAngle, "45");
-    window.userEditedText(txtStackAngle, "60");
-    window.focusGained(txtBenchAngle);
-    window.userEditedText(txtBenchAngle, "75");
+    enterBenchDesign(window, 10);
     window.clicked(cmdCalcAndDraw);
     return platform.picture.strokes;
 }

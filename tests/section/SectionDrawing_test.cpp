@@ -1,3 +1,4 @@
+#include "FourBenchWall.h"
 #include "RecordingCanvas.h"
 #include "SectionDrawing.h"
 #include "SectionProfile.h"
@@ -10,14 +11,7 @@ namespace {
 using testing::RecordingCanvas;
 
 SlopeDesignState workedExample() {
-    SlopeDesignState s;
-    s.numberOfBenches = 4;
-    s.benchesPerStack = 2;
-    s.numberOfBerms = 1;
-    s.benchHeight = 10;
-    s.benchHorizontalExtent = 5;
-    s.stepOutWidth = 3;
-    s.bermWidth = 8;
+    SlopeDesignState s = testing::fourBenchWall();
     buildSectionProfile(s);
     return s;
 }

@@ -1,6 +1,7 @@
 // The section drawing as it lands on screen: the worked example of a
 // four-bench wall painted at 560 x 520, and a drawing that survives
 // repainting.
+#include "FourBenchWall.h"
 #include "PictureBox.h"
 #include "SectionDrawing.h"
 #include "SectionProfile.h"
@@ -15,20 +16,6 @@
 using namespace pitwright;
 
 namespace {
-
-// Four benches of 10 m, two per stack, faces 5 m across, step outs 3 m and
-// one catchment berm of 8 m.
-SlopeDesignState fourBenchWall() {
-    SlopeDesignState state;
-    state.numberOfBenches = 4;
-    state.benchesPerStack = 2;
-    state.numberOfBerms = 1;
-    state.benchHeight = 10;
-    state.benchHorizontalExtent = 5;
-    state.stepOutWidth = 3;
-    state.bermWidth = 8;
-    return state;
-}
 
 // Where the outline must run at 560 x 520, in pixels.
 const std::vector<QLineF> kOutline = [] {
@@ -85,7 +72,7 @@ private:
         picture.resize(562, 522);
         QCOMPARE(picture.ScaleWidth(), 560.0f);
         QCOMPARE(picture.ScaleHeight(), 520.0f);
-        SlopeDesignState state = fourBenchWall();
+        SlopeDesignState state = testing::fourBenchWall();
         QVERIFY(buildSectionProfile(state));
         QCOMPARE(drawSection(state, picture), SectionDrawing::Drawn);
     }
