@@ -1,12 +1,12 @@
 // The 3D shell, its ASC text and the whole "Write a 3D-file" command up to
 // the moment the Save dialog opens.
-#include "AscText.h"
-#include "Canvas.h"
-#include "FileDialog.h"
-#include "FileStore.h"
-#include "SectionProfile.h"
-#include "Surface3D.h"
-#include "frmPitwrightMain.h"
+#include "export3d/AscText.h"
+#include "export3d/Surface3D.h"
+#include "files/FileDialog.h"
+#include "files/FileStore.h"
+#include "section/Canvas.h"
+#include "section/SectionProfile.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <benchmark/benchmark.h>
 

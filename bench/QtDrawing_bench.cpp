@@ -1,9 +1,9 @@
 // "Accept values and draw picture" onto the real picture area, then painted
 // into an image as the screen would show it.
-#include "BenchDesign.h"
-#include "FakePlatform.h"
-#include "PictureBox.h"
-#include "frmPitwrightMain.h"
+#include "support/BenchDesign.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
+#include "ui/qt/PictureBox.h"
 
 #include <QApplication>
 #include <QImage>

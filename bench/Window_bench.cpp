@@ -1,8 +1,8 @@
 // Speed of the window's reactions: one keystroke's chain of relations and
 // "Accept values and draw picture" on designs of 10 to 32,767 benches.
-#include "BenchDesign.h"
-#include "FakePlatform.h"
-#include "frmPitwrightMain.h"
+#include "support/BenchDesign.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "AscText.h"
+#include "export3d/AscText.h"
 
-#include "NumberText.h"
+#include "model/NumberText.h"
 
 #include <array>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurfaceQuad.h"
+#include "export3d/SurfaceQuad.h"
 
 #include <span>
 #include <string>

@@ -1,6 +1,6 @@
-#include "ShellSizes.h"
+#include "export3d/ShellSizes.h"
 
-#include "NumberText.h"
+#include "model/NumberText.h"
 
 namespace pitwright {
 

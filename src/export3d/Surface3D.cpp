@@ -1,6 +1,6 @@
-#include "Surface3D.h"
+#include "export3d/Surface3D.h"
 
-#include "ShellSizes.h"
+#include "export3d/ShellSizes.h"
 
 #include <cmath>
 

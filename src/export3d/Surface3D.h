@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SlopeDesignState.h"
-#include "SurfaceQuad.h"
+#include "export3d/SurfaceQuad.h"
+#include "model/SlopeDesignState.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "DataFile.h"
+#include "files/DataFile.h"
 
-#include "Latin1.h"
+#include "files/Latin1.h"
 
 namespace pitwright {
 

@@ -1,4 +1,4 @@
-#include "FileFilter.h"
+#include "files/FileFilter.h"
 
 namespace pitwright {
 namespace {

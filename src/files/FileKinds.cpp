@@ -1,4 +1,4 @@
-#include "FileKinds.h"
+#include "files/FileKinds.h"
 
 namespace pitwright {
 

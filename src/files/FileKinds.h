@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDialog.h"
+#include "files/FileDialog.h"
 
 #include <optional>
 #include <string_view>

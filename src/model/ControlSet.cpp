@@ -1,7 +1,7 @@
-#include "ControlSet.h"
+#include "model/ControlSet.h"
 
-#include "MainWindowControls.h"
-#include "NumberText.h"
+#include "model/MainWindowControls.h"
+#include "model/NumberText.h"
 
 #include <algorithm>
 

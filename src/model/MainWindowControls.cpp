@@ -1,4 +1,4 @@
-#include "MainWindowControls.h"
+#include "model/MainWindowControls.h"
 
 namespace pitwright {
 namespace {

@@ -1,4 +1,4 @@
-#include "HardCopyLook.h"
+#include "section/HardCopyLook.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSet.h"
+#include "model/ControlSet.h"
 
 namespace pitwright {
 

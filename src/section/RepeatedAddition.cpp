@@ -1,4 +1,4 @@
-#include "RepeatedAddition.h"
+#include "section/RepeatedAddition.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "SectionDrawing.h"
+#include "section/SectionDrawing.h"
 
-#include "SectionProfile.h"
+#include "section/SectionProfile.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Canvas.h"
-#include "SlopeDesignState.h"
+#include "model/SlopeDesignState.h"
+#include "section/Canvas.h"
 
 namespace pitwright {
 

@@ -1,6 +1,6 @@
-#include "SectionProfile.h"
+#include "section/SectionProfile.h"
 
-#include "RepeatedAddition.h"
+#include "section/RepeatedAddition.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SlopeDesignState.h"
+#include "model/SlopeDesignState.h"
 
 namespace pitwright {
 

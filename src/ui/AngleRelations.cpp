@@ -1,9 +1,9 @@
 // Inter-ramp, stack and bench angles: horizontal extents, berm and step-out
 // widths, the other convention's inter-ramp angle and the two angle checks.
-#include "Angles.h"
-#include "NumberText.h"
-#include "SectionProfile.h"
-#include "frmPitwrightMain.h"
+#include "model/Angles.h"
+#include "model/NumberText.h"
+#include "section/SectionProfile.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <cmath>
 

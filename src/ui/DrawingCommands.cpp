@@ -1,8 +1,8 @@
 // "Accept values and draw picture" and "Clear picture".
-#include "Canvas.h"
-#include "SectionDrawing.h"
-#include "SectionProfile.h"
-#include "frmPitwrightMain.h"
+#include "section/Canvas.h"
+#include "section/SectionDrawing.h"
+#include "section/SectionProfile.h"
+#include "ui/frmPitwrightMain.h"
 
 namespace pitwright {
 

@@ -1,12 +1,12 @@
 // Save data, Open saved data and Write a 3D-file, and the save and open
 // routines they share.
-#include "AscText.h"
-#include "DataFile.h"
-#include "FileKinds.h"
-#include "FileStore.h"
-#include "NumberText.h"
-#include "Surface3D.h"
-#include "frmPitwrightMain.h"
+#include "export3d/AscText.h"
+#include "export3d/Surface3D.h"
+#include "files/DataFile.h"
+#include "files/FileKinds.h"
+#include "files/FileStore.h"
+#include "model/NumberText.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <algorithm>
 

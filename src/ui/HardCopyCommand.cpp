@@ -1,6 +1,6 @@
 // "Print a hard copy".
-#include "HardCopyLook.h"
-#include "frmPitwrightMain.h"
+#include "section/HardCopyLook.h"
+#include "ui/frmPitwrightMain.h"
 
 namespace pitwright {
 

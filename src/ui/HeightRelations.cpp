@@ -1,7 +1,7 @@
 // Slope height, bench height and benches per stack: the counts of benches,
 // step outs, stacks and berms, and the opening of the entry stages.
-#include "NumberText.h"
-#include "frmPitwrightMain.h"
+#include "model/NumberText.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlId.h"
+#include "model/ControlId.h"
 
 #include <string>
 

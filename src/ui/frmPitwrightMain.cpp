@@ -1,6 +1,6 @@
-#include "frmPitwrightMain.h"
+#include "ui/frmPitwrightMain.h"
 
-#include "Canvas.h"
+#include "section/Canvas.h"
 
 namespace pitwright {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ControlSet.h"
-#include "SlopeDesignState.h"
-#include "WindowPlatform.h"
+#include "model/ControlSet.h"
+#include "model/SlopeDesignState.h"
+#include "ui/WindowPlatform.h"
 
 #include <optional>
 #include <string>

@@ -2,10 +2,10 @@
 // draw_design_in_xvfb.sh types: the window's own reactions draw the same
 // design onto a recording canvas of the picture's size, and every line of
 // it must be found in black in the screenshot.
-#include "BenchDesign.h"
-#include "FakePlatform.h"
-#include "MainWindowControls.h"
-#include "frmPitwrightMain.h"
+#include "model/MainWindowControls.h"
+#include "support/BenchDesign.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <QImage>
 

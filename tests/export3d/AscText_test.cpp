@@ -1,6 +1,6 @@
-#include "AscText.h"
-#include "DesignedSlope.h"
-#include "Surface3D.h"
+#include "export3d/AscText.h"
+#include "export3d/DesignedSlope.h"
+#include "export3d/Surface3D.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The shell must enclose a volume: every piece of every panel edge is shared
 // by exactly two panels that run along it in opposite senses.
-#include "DesignedSlope.h"
-#include "ShellClosure.h"
-#include "Surface3D.h"
+#include "export3d/DesignedSlope.h"
+#include "export3d/Surface3D.h"
+#include "support/ShellClosure.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SectionProfile.h"
+#include "section/SectionProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "DesignedSlope.h"
-#include "ShellSizes.h"
-#include "Surface3D.h"
+#include "export3d/DesignedSlope.h"
+#include "export3d/ShellSizes.h"
+#include "export3d/Surface3D.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DataFile.h"
+#include "files/DataFile.h"
 
 #include <gtest/gtest.h>
 

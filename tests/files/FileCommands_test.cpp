@@ -1,5 +1,5 @@
-#include "FileKinds.h"
-#include "FileWindowFixture.h"
+#include "files/FileKinds.h"
+#include "files/FileWindowFixture.h"
 
 namespace pitwright::testing {
 namespace {

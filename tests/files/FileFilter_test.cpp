@@ -1,5 +1,5 @@
-#include "FileFilter.h"
-#include "FileKinds.h"
+#include "files/FileFilter.h"
+#include "files/FileKinds.h"
 
 #include <gtest/gtest.h>
 

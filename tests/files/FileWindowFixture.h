@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FakePlatform.h"
-#include "frmPitwrightMain.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Latin1.h"
+#include "files/Latin1.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FileWindowFixture.h"
+#include "files/FileWindowFixture.h"
 
 #include <map>
 

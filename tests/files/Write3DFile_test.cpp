@@ -1,6 +1,6 @@
-#include "AscText.h"
-#include "FileWindowFixture.h"
-#include "Surface3D.h"
+#include "export3d/AscText.h"
+#include "export3d/Surface3D.h"
+#include "files/FileWindowFixture.h"
 
 namespace pitwright::testing {
 namespace {

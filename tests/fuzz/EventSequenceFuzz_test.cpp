@@ -1,4 +1,4 @@
-#include "EventSequenceFuzzer.h"
+#include "fuzz/EventSequenceFuzzer.h"
 
 #include <gtest/gtest.h>
 

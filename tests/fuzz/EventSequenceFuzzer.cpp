@@ -1,10 +1,10 @@
-#include "EventSequenceFuzzer.h"
+#include "fuzz/EventSequenceFuzzer.h"
 
-#include "DataFile.h"
-#include "MainWindowControls.h"
-#include "NumberText.h"
-#include "ShellClosure.h"
-#include "Surface3D.h"
+#include "export3d/Surface3D.h"
+#include "files/DataFile.h"
+#include "model/MainWindowControls.h"
+#include "model/NumberText.h"
+#include "support/ShellClosure.h"
 
 #include <algorithm>
 #include <cmath>

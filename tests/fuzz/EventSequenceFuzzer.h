@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DataFile.h"
-#include "FakePlatform.h"
-#include "frmPitwrightMain.h"
+#include "files/DataFile.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <cstdint>
 #include <random>

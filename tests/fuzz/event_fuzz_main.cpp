@@ -1,6 +1,6 @@
 // A longer run of the event-sequence fuzzer with random seeds:
 //   pitwright_event_fuzz [seconds] [seed]
-#include "EventSequenceFuzzer.h"
+#include "fuzz/EventSequenceFuzzer.h"
 
 #include <chrono>
 #include <cstdio>

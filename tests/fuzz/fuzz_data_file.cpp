@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes offered as a data file either hold a design of
 // seven texts or are refused with a reason, and a design read from a file
 // is written back to bytes that read as the same seven texts.
-#include "DataFile.h"
+#include "files/DataFile.h"
 
 #include <cstdint>
 #include <cstdlib>

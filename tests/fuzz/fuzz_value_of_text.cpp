@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes typed into a field read as a number without
 // harm, and every finite value comes back from its written form.
-#include "NumberText.h"
+#include "model/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

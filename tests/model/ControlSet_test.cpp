@@ -1,5 +1,5 @@
-#include "ControlSet.h"
-#include "MainWindowControls.h"
+#include "model/ControlSet.h"
+#include "model/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 

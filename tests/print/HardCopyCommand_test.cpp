@@ -1,6 +1,6 @@
-#include "FakePlatform.h"
-#include "HardCopyLook.h"
-#include "frmPitwrightMain.h"
+#include "section/HardCopyLook.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <gtest/gtest.h>
 

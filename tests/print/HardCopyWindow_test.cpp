@@ -1,9 +1,9 @@
-#include "ControlWidgets.h"
-#include "LayoutUnits.h"
-#include "PictureBox.h"
-#include "PitwrightMainWindow.h"
-#include "PrinterOutput.h"
-#include "frmPitwrightMain.h"
+#include "print/PrinterOutput.h"
+#include "ui/frmPitwrightMain.h"
+#include "ui/qt/ControlWidgets.h"
+#include "ui/qt/LayoutUnits.h"
+#include "ui/qt/PictureBox.h"
+#include "ui/qt/PitwrightMainWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

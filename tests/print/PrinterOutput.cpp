@@ -1,6 +1,6 @@
-#include "PrinterOutput.h"
+#include "print/PrinterOutput.h"
 
-#include "WindowPrinter.h"
+#include "ui/qt/WindowPrinter.h"
 
 #include <QDir>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include "PrinterOutput.h"
-#include "WindowPrinter.h"
+#include "print/PrinterOutput.h"
+#include "ui/qt/WindowPrinter.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The window's file dialog, driven through its widgets as a user would.
-#include "FileKinds.h"
-#include "QtFileDialog.h"
+#include "files/FileKinds.h"
+#include "ui/qt/QtFileDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // Files on disk: written whole or not at all, and every failure explained.
-#include "QtFileStore.h"
+#include "ui/qt/QtFileStore.h"
 
 #include <QDir>
 #include <QFile>

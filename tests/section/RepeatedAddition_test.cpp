@@ -1,5 +1,5 @@
-#include "RepeatedAddition.h"
-#include "SectionProfile.h"
+#include "section/RepeatedAddition.h"
+#include "section/SectionProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FourBenchWall.h"
-#include "RecordingCanvas.h"
-#include "SectionDrawing.h"
-#include "SectionProfile.h"
+#include "section/SectionDrawing.h"
+#include "section/SectionProfile.h"
+#include "support/FourBenchWall.h"
+#include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SectionProfile.h"
+#include "section/SectionProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmPitwrightMain.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <string>
 

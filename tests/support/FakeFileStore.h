@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileStore.h"
+#include "files/FileStore.h"
 
 #include <functional>
 #include <map>

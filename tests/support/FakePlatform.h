@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeFileDialog.h"
-#include "FakeFileStore.h"
-#include "RecordingCanvas.h"
-#include "WindowPlatform.h"
+#include "support/FakeFileDialog.h"
+#include "support/FakeFileStore.h"
+#include "support/RecordingCanvas.h"
+#include "ui/WindowPlatform.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Canvas.h"
+#include "section/Canvas.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 
 // Whether a shell of panels encloses a volume: every piece of every panel
 // edge is shared by exactly two panels that run along it in opposite senses.
-#include "SurfaceQuad.h"
+#include "export3d/SurfaceQuad.h"
 
 #include <array>
 #include <map>

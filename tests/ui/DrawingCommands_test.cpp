@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "ui/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakePlatform.h"
-#include "MainWindowControls.h"
-#include "frmPitwrightMain.h"
+#include "model/MainWindowControls.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
 
 #include <gtest/gtest.h>
 

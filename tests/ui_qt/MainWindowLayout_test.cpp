@@ -1,10 +1,10 @@
 // The window against its control table: every control where the table puts
 // it, with its look, and the window's frame, menu and start state.
-#include "LayoutUnits.h"
-#include "MainWindowControls.h"
-#include "PictureBox.h"
-#include "WindowDriver.h"
-#include "frmPitwrightMain.h"
+#include "model/MainWindowControls.h"
+#include "ui/frmPitwrightMain.h"
+#include "ui/qt/LayoutUnits.h"
+#include "ui/qt/PictureBox.h"
+#include "ui_qt/WindowDriver.h"
 
 #include <QFontInfo>
 #include <QGroupBox>
@@ -42,8 +42,8 @@ private slots:
             QVERIFY2(widget != nullptr, qPrintable(name));
             QCOMPARE(widget, window->controls().widget(row.id));
             QCOMPARE(widget->geometry(), twipsRect(row.left, row.top, row.width, row.height));
-            const QWidget* container = row.container ? window->controls().widget(*row.container)
-                                                      : window->centralWidget();
+            const QWidget* container =
+                row.container ? window->controls().widget(*row.container) : window->centralWidget();
             QCOMPARE(widget->parentWidget(), container);
 
             const QFont font = widget->font();

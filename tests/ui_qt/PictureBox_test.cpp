@@ -1,10 +1,10 @@
 // The section drawing as it lands on screen: the worked example of a
 // four-bench wall painted at 560 x 520, and a drawing that survives
 // repainting.
-#include "FourBenchWall.h"
-#include "PictureBox.h"
-#include "SectionDrawing.h"
-#include "SectionProfile.h"
+#include "section/SectionDrawing.h"
+#include "section/SectionProfile.h"
+#include "support/FourBenchWall.h"
+#include "ui/qt/PictureBox.h"
 
 #include <QImage>
 #include <QPainter>

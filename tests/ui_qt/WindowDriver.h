@@ -3,8 +3,8 @@
 // Drives the real window as a user would: keys go to the widget that has
 // the focus, and every modal message box is answered with OK.
 
-#include "ControlWidgets.h"
-#include "PitwrightMainWindow.h"
+#include "ui/qt/ControlWidgets.h"
+#include "ui/qt/PitwrightMainWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>

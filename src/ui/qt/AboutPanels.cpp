@@ -1,7 +1,7 @@
-#include "AboutPanels.h"
+#include "ui/qt/AboutPanels.h"
 
-#include "AboutPictures.h"
-#include "LayoutUnits.h"
+#include "ui/qt/AboutPictures.h"
+#include "ui/qt/LayoutUnits.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "AboutPictures.h"
+#include "ui/qt/AboutPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "AppIcon.h"
+#include "ui/qt/AppIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>

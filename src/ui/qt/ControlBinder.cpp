@@ -1,11 +1,11 @@
-#include "ControlBinder.h"
+#include "ui/qt/ControlBinder.h"
 
-#include "ControlWidgets.h"
-#include "LayoutUnits.h"
-#include "MainWindowControls.h"
-#include "PictureBox.h"
-#include "QtWindowPlatform.h"
-#include "frmPitwrightMain.h"
+#include "model/MainWindowControls.h"
+#include "ui/frmPitwrightMain.h"
+#include "ui/qt/ControlWidgets.h"
+#include "ui/qt/LayoutUnits.h"
+#include "ui/qt/PictureBox.h"
+#include "ui/qt/QtWindowPlatform.h"
 
 #include <QAbstractButton>
 #include <QEvent>

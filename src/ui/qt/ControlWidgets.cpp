@@ -1,9 +1,9 @@
-#include "ControlWidgets.h"
+#include "ui/qt/ControlWidgets.h"
 
-#include "LayoutUnits.h"
-#include "MainWindowControls.h"
-#include "PictureBox.h"
-#include "UprightButton.h"
+#include "model/MainWindowControls.h"
+#include "ui/qt/LayoutUnits.h"
+#include "ui/qt/PictureBox.h"
+#include "ui/qt/UprightButton.h"
 
 #include <QApplication>
 #include <QGroupBox>

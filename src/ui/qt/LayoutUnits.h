@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindowControls.h"
+#include "model/MainWindowControls.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "ui/qt/PictureBox.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
-#include "PitwrightMainWindow.h"
+#include "ui/qt/PitwrightMainWindow.h"
 
-#include "AppIcon.h"
-#include "ControlBinder.h"
-#include "ControlWidgets.h"
-#include "LayoutUnits.h"
-#include "QtWindowPlatform.h"
-#include "frmPitwrightMain.h"
-#include "frmSlopeAbout.h"
+#include "ui/frmPitwrightMain.h"
+#include "ui/qt/AppIcon.h"
+#include "ui/qt/ControlBinder.h"
+#include "ui/qt/ControlWidgets.h"
+#include "ui/qt/LayoutUnits.h"
+#include "ui/qt/QtWindowPlatform.h"
+#include "ui/qt/frmSlopeAbout.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frmSlopeAbout.h"
+#include "ui/qt/frmSlopeAbout.h"
 
 #include <QMainWindow>
 #include <QPointer>

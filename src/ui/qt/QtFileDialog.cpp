@@ -1,6 +1,6 @@
-#include "QtFileDialog.h"
+#include "ui/qt/QtFileDialog.h"
 
-#include "FileFilter.h"
+#include "files/FileFilter.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileDialog.h"
+#include "files/FileDialog.h"
 
 #include <QFileDialog>
 #include <QPointer>

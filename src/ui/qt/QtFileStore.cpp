@@ -1,4 +1,4 @@
-#include "QtFileStore.h"
+#include "ui/qt/QtFileStore.h"
 
 #include <QDir>
 #include <QFile>

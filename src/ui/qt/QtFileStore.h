@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileStore.h"
+#include "files/FileStore.h"
 
 namespace pitwright {
 

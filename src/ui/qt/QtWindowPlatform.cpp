@@ -1,8 +1,8 @@
-#include "QtWindowPlatform.h"
+#include "ui/qt/QtWindowPlatform.h"
 
-#include "ControlWidgets.h"
-#include "PictureBox.h"
-#include "WindowPrinter.h"
+#include "ui/qt/ControlWidgets.h"
+#include "ui/qt/PictureBox.h"
+#include "ui/qt/WindowPrinter.h"
 
 #include <QApplication>
 #include <QMessageBox>

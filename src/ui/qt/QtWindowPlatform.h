@@ -1,8 +1,8 @@
 #pragma once
 
-#include "QtFileDialog.h"
-#include "QtFileStore.h"
-#include "WindowPlatform.h"
+#include "ui/WindowPlatform.h"
+#include "ui/qt/QtFileDialog.h"
+#include "ui/qt/QtFileStore.h"
 
 class QWidget;
 

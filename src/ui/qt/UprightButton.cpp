@@ -1,4 +1,4 @@
-#include "UprightButton.h"
+#include "ui/qt/UprightButton.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,4 +1,4 @@
-#include "WindowPrinter.h"
+#include "ui/qt/WindowPrinter.h"
 
 #include <QFile>
 #include <QPageLayout>

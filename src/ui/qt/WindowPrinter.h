@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowPlatform.h"
+#include "ui/WindowPlatform.h"
 
 #include <QRectF>
 #include <QSizeF>

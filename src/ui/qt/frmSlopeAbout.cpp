@@ -1,8 +1,8 @@
-#include "frmSlopeAbout.h"
+#include "ui/qt/frmSlopeAbout.h"
 
-#include "AboutPanels.h"
-#include "AppIcon.h"
-#include "LayoutUnits.h"
+#include "ui/qt/AboutPanels.h"
+#include "ui/qt/AppIcon.h"
+#include "ui/qt/LayoutUnits.h"
 
 namespace pitwright {
 

@@ -1,7 +1,7 @@
-#include "frmSlopeSplash.h"
+#include "ui/qt/frmSlopeSplash.h"
 
-#include "AboutPanels.h"
-#include "LayoutUnits.h"
+#include "ui/qt/AboutPanels.h"
+#include "ui/qt/LayoutUnits.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // Pitwright: starts on the main window and ends when it closes.
-#include "AppIcon.h"
-#include "PitwrightMainWindow.h"
+#include "ui/qt/AppIcon.h"
+#include "ui/qt/PitwrightMainWindow.h"
 
 #include <QApplication>
 
