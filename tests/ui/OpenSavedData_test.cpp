@@ -1,4 +1,4 @@
-#include "files/FileWindowFixture.h"
+#include "ui/FileWindowFixture.h"
 
 #include <map>
 

@@ -1,7 +1,7 @@
 // The designs of the height and angle examples typed into the real window
 // with the keyboard, Tab by Tab, and the window's answers at each stage.
 #include "ui/qt/PictureBox.h"
-#include "ui_qt/WindowDriver.h"
+#include "ui/qt/WindowDriver.h"
 
 #include <QLabel>
 #include <QRadioButton>

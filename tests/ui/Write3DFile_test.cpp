@@ -1,6 +1,6 @@
 #include "export3d/AscText.h"
 #include "export3d/Surface3D.h"
-#include "files/FileWindowFixture.h"
+#include "ui/FileWindowFixture.h"
 
 namespace pitwright::testing {
 namespace {

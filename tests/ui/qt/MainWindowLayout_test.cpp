@@ -4,7 +4,7 @@
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/PictureBox.h"
-#include "ui_qt/WindowDriver.h"
+#include "ui/qt/WindowDriver.h"
 
 #include <QFontInfo>
 #include <QGroupBox>

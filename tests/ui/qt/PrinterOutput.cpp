@@ -1,4 +1,4 @@
-#include "print/PrinterOutput.h"
+#include "ui/qt/PrinterOutput.h"
 
 #include "ui/qt/WindowPrinter.h"
 

@@ -1,5 +1,5 @@
 #include "files/FileKinds.h"
-#include "files/FileWindowFixture.h"
+#include "ui/FileWindowFixture.h"
 
 namespace pitwright::testing {
 namespace {
