@@ -81,9 +81,12 @@ void frmPitwrightMain::mnuOpenSavedData_Click() {
         return;
     }
 
+    openDataFile(state_.dataFileName);
+}
+
+void frmPitwrightMain::openDataFile(const std::string& path) {
     // Every line is read before any field changes, so a file that cannot be
     // read leaves the design as it was.
-    const std::string& path = state_.dataFileName;
     const FileReadResult read = platform_.fileStore().readStart(path, kDataFileReadLimit);
     DataFileDecoding data;
     if (read.ok) {

@@ -69,6 +69,10 @@ public:
     // --- Files and the 3D export -------------------------------------------
     void mnuSaveData_Click();
     void mnuOpenSavedData_Click();
+    // The open steps after the dialog: reads the data file at `path`, fills
+    // the seven fields with their reactions and draws the section. Also the
+    // way in for a file named on the command line.
+    void openDataFile(const std::string& path);
     void cmd3Dview_Click();
     // Builds the Map3D ASC text of the current profile and shows it in the
     // comment line; returns the whole text for the file.
