@@ -95,7 +95,7 @@ public:
     std::optional<std::string> showSave() override { return std::nullopt; }
     std::optional<std::string> showOpen() override { return std::nullopt; }
 
-    FileWriteResult writeWhole(const std::string&, std::string_view) override { return {}; }
+    FileWriteResult writeProduced(const std::string&, const BlockProducer&) override { return {}; }
     FileReadResult readStart(const std::string&, std::size_t) override { return {}; }
 };
 

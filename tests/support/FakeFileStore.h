@@ -8,33 +8,47 @@
 
 namespace pitwright::testing {
 
-// Files in memory. A path in `refuseWrites` fails with its reason and leaves
+// Files in memory. A path in `refuseWrites` fails for its reason and leaves
 // the stored file as it was.
 class FakeFileStore : public FileStore {
 public:
-    FileWriteResult writeWhole(const std::string& path, std::string_view bytes) override {
+    FileWriteResult writeProduced(const std::string& path, const BlockProducer& produce) override {
         ++writeCount;
         if (duringWrite) {
             duringWrite();
         }
+        std::string bytes;
+        const bool produced = produce([&bytes](std::string_view block) {
+            bytes += block;
+            return true;
+        });
         if (const auto refused = refuseWrites.find(path); refused != refuseWrites.end()) {
-            return {false, refused->second};
+            return {false, refused->second, {}};
         }
-        files[path] = std::string(bytes);
-        return {true, {}};
+        if (!produced) {
+            return {false, FileProblem::ProductionStopped, {}};
+        }
+        files[path] = std::move(bytes);
+        return {true, FileProblem::None, {}};
     }
 
     FileReadResult readStart(const std::string& path, std::size_t maxBytes) override {
         const auto file = files.find(path);
         if (file == files.end()) {
-            return {false, {}, false, "there is no such file"};
+            FileReadResult missing;
+            missing.problem = FileProblem::NoSuchFile;
+            return missing;
         }
         const std::string& bytes = file->second;
-        return {true, bytes.substr(0, maxBytes), bytes.size() > maxBytes, {}};
+        FileReadResult read;
+        read.ok = true;
+        read.bytes = bytes.substr(0, maxBytes);
+        read.cutShort = bytes.size() > maxBytes;
+        return read;
     }
 
     std::map<std::string, std::string> files;
-    std::map<std::string, std::string> refuseWrites;
+    std::map<std::string, FileProblem> refuseWrites;
     std::function<void()> duringWrite;
     int writeCount = 0;
 };

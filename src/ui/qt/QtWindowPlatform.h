@@ -1,8 +1,8 @@
 #pragma once
 
+#include "files/DiskFileStore.h"
 #include "ui/WindowPlatform.h"
 #include "ui/qt/QtFileDialog.h"
-#include "ui/qt/QtFileStore.h"
 
 class QWidget;
 
@@ -33,7 +33,7 @@ private:
     QWidget& window_;
     const ControlWidgets& widgets_;
     QtFileDialog comLocalDriveLoadSave;
-    QtFileStore files_;
+    DiskFileStore files_;
     int messageBoxesShown_ = 0;
     bool busyPointer_ = false;
 };
