@@ -1,11 +1,9 @@
 #pragma once
 
 #include "model/SlopeDesignState.h"
+#include "model/SlopeRelations.h"
 
 namespace pitwright {
-
-// Widths below this many metres count as no width at all.
-inline constexpr double kSmallestWidth = 0.01;
 
 // A profile needs at least the toe (numberOfBenches >= 0) and whole stacks
 // (benchesPerStack >= 1); anything else lies outside the data model.

@@ -1,8 +1,7 @@
 // Inter-ramp, stack and bench angles: horizontal extents, berm and step-out
 // widths, the other convention's inter-ramp angle and the two angle checks.
-#include "model/Angles.h"
 #include "model/NumberText.h"
-#include "section/SectionProfile.h"
+#include "model/SlopeRelations.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <cmath>
@@ -15,17 +14,23 @@ namespace {
 
 constexpr const char* kAngleErrorTitle = "Angle error";
 
-double tanOfDegrees(double degrees) {
-    return std::tan(degreesToRadians(degrees));
-}
-
-// A division whose result no field can show (a zero tangent or divisor)
+// A relation whose result no field can show (a zero tangent or divisor)
 // leaves the member and its field as they were.
 bool usable(double value) {
     return std::isfinite(value);
 }
 
+ControlId interRampField(InterRampConvention convention) {
+    return convention == InterRampConvention::CrestToToe ? txtCrestToToeSlopeAngle
+                                                         : txtToeToToeSlopeAngle;
+}
+
 } // namespace
+
+InterRampConvention frmPitwrightMain::selectedConvention() const {
+    return controls_.isSelected(optCrestToToeSlopeAngle) ? InterRampConvention::CrestToToe
+                                                         : InterRampConvention::ToeToToe;
+}
 
 void frmPitwrightMain::optCrestToToeSlopeAngle_Click() {
     controls_.setText(lblSlopeHorizontalExtent, "Crest-to-toe horizontal (m):");
@@ -50,10 +55,8 @@ void frmPitwrightMain::subInterRampAngleChanged() {
     const bool anyAngle = controls_.value(txtCrestToToeSlopeAngle) != 0 ||
                           controls_.value(txtToeToToeSlopeAngle) != 0;
     if (controls_.value(txtSlopeHeight) != 0 && anyAngle) {
-        const double angle = controls_.isSelected(optCrestToToeSlopeAngle)
-                                 ? controls_.value(txtCrestToToeSlopeAngle)
-                                 : controls_.value(txtToeToToeSlopeAngle);
-        const double extent = state_.slopeHeight / tanOfDegrees(angle);
+        const double angle = controls_.value(interRampField(selectedConvention()));
+        const double extent = slopeHorizontalExtentFor(state_.slopeHeight, angle);
         if (usable(extent)) {
             state_.slopeHorizontalExtent = extent;
             controls_.setText(txtSlopeHorizontalExtent, formatRounded(extent, 3));
@@ -79,12 +82,13 @@ void frmPitwrightMain::subInterRampAngleChanged() {
 
 void frmPitwrightMain::txtStackAngle_Change() {
     const double stackAngle = controls_.value(txtStackAngle);
-    const bool crestToToe = controls_.isSelected(optCrestToToeSlopeAngle);
+    const InterRampConvention convention = selectedConvention();
+    const bool crestToToe = convention == InterRampConvention::CrestToToe;
 
     if (controls_.value(txtBenchesPerStack) != 0 && controls_.value(txtBenchHeight) != 0 &&
-        roundHalfEven(stackAngle) != 0) {
+        stackAngleComputes(stackAngle)) {
         const double stackExtent =
-            state_.benchesPerStack * state_.benchHeight / tanOfDegrees(stackAngle);
+            stackHorizontalExtentFor(state_.benchesPerStack, state_.benchHeight, stackAngle);
         if (usable(stackExtent)) {
             state_.stackHorizontalExtent = stackExtent;
         }
@@ -93,21 +97,18 @@ void frmPitwrightMain::txtStackAngle_Change() {
             controls_.setText(txtBermWidth, formatRounded(0, 2));
             controls_.setText(txtStackHorizontalExtend, formatGeneral(0));
         } else {
-            const int divisor = state_.numberOfBerms + (crestToToe ? 0 : 1);
-            const double berm = (state_.slopeHorizontalExtent -
-                                 state_.numberOfStacks * state_.stackHorizontalExtent) /
-                                divisor;
+            const double berm =
+                bermWidthFor(state_.slopeHorizontalExtent, state_.numberOfStacks,
+                             state_.stackHorizontalExtent, state_.numberOfBerms, convention);
             if (usable(berm)) {
                 state_.bermWidth = berm;
                 controls_.setText(txtBermWidth, formatRounded(berm, 2));
             }
-            // The inter-ramp angle of the other convention.
-            const double run = crestToToe ? state_.slopeHorizontalExtent + state_.bermWidth
-                                          : state_.slopeHorizontalExtent - state_.bermWidth;
-            const double otherAngle = radiansToDegrees(std::atan(state_.slopeHeight / run));
-            if (run != 0 && usable(otherAngle)) {
+            if (const auto otherAngle =
+                    otherInterRampAngleFor(state_.slopeHeight, state_.slopeHorizontalExtent,
+                                           state_.bermWidth, convention)) {
                 controls_.setText(crestToToe ? txtToeToToeSlopeAngle : txtCrestToToeSlopeAngle,
-                                  formatRounded(otherAngle, 1));
+                                  formatRounded(*otherAngle, 1));
             }
             controls_.setText(txtStackHorizontalExtend,
                               formatRounded(state_.stackHorizontalExtent, 2));
@@ -145,15 +146,13 @@ void frmPitwrightMain::txtStackAngle_Change() {
 void frmPitwrightMain::txtBenchAngle_GotFocus() {
     const double crestToToe = controls_.value(txtCrestToToeSlopeAngle);
     const double toeToToe = controls_.value(txtToeToToeSlopeAngle);
-    const double stack = controls_.value(txtStackAngle);
-    if (crestToToe > stack || toeToToe > stack) {
+    if (stackAngleTooSmall(crestToToe, toeToToe, controls_.value(txtStackAngle))) {
         platform_.messageBox("The stack slope angle cannot be smaller than the Crest-to-toe or "
                              "inter-ramp slope angle",
                              kAngleErrorTitle);
-        const ControlId larger =
-            controls_.value(txtToeToToeSlopeAngle) >= controls_.value(txtCrestToToeSlopeAngle)
-                ? txtToeToToeSlopeAngle
-                : txtCrestToToeSlopeAngle;
+        // Read again: the box let other events run.
+        const ControlId larger = interRampField(largerInterRampAngle(
+            controls_.value(txtCrestToToeSlopeAngle), controls_.value(txtToeToToeSlopeAngle)));
         controls_.setText(txtStackAngle, std::string(controls_.text(larger)));
     }
     selectAllOnFocus(txtBenchAngle);
@@ -162,10 +161,7 @@ void frmPitwrightMain::txtBenchAngle_GotFocus() {
 void frmPitwrightMain::txtBenchAngle_Change() {
     const double benchAngle = controls_.value(txtBenchAngle);
     if (controls_.value(txtBenchHeight) != 0 && benchAngle != 0) {
-        double benchExtent = state_.benchHeight / tanOfDegrees(benchAngle);
-        if (benchExtent < kSmallestWidth) {
-            benchExtent = 0;
-        }
+        const double benchExtent = benchHorizontalExtentFor(state_.benchHeight, benchAngle);
         if (usable(benchExtent)) {
             state_.benchHorizontalExtent = benchExtent;
         }
@@ -174,9 +170,9 @@ void frmPitwrightMain::txtBenchAngle_Change() {
             controls_.setText(txtStepOutWidth, formatRounded(0, 2));
             controls_.setText(txtBenchHorizontalExtend, formatGeneral(0));
         } else {
-            const double stepOut = (state_.stackHorizontalExtent -
-                                    state_.benchesPerStack * state_.benchHorizontalExtent) /
-                                   state_.stepOutsPerStack;
+            const double stepOut =
+                stepOutWidthFor(state_.stackHorizontalExtent, state_.benchesPerStack,
+                                state_.benchHorizontalExtent, state_.stepOutsPerStack);
             if (usable(stepOut)) {
                 state_.stepOutWidth = stepOut;
                 controls_.setText(txtStepOutWidth, formatRounded(stepOut, 2));
@@ -208,7 +204,7 @@ void frmPitwrightMain::cmdCalcAndDraw_GotFocus() {
     if (controls_.value(txtBenchesPerStack) == 1) {
         controls_.setText(txtBenchAngle, std::string(controls_.text(txtStackAngle)));
     }
-    if (controls_.value(txtStackAngle) > controls_.value(txtBenchAngle)) {
+    if (benchAngleTooSmall(controls_.value(txtStackAngle), controls_.value(txtBenchAngle))) {
         platform_.messageBox("The bench angle cannot be smaller than the stack angle",
                              kAngleErrorTitle);
         controls_.setText(txtBenchAngle, std::string(controls_.text(txtStackAngle)));

@@ -1,52 +1,13 @@
 // Slope height, bench height and benches per stack: the counts of benches,
 // step outs, stacks and berms, and the opening of the entry stages.
 #include "model/NumberText.h"
+#include "model/SlopeRelations.h"
+#include "ui/UserMessages.h"
 #include "ui/frmPitwrightMain.h"
-
-#include <cmath>
 
 namespace pitwright {
 
 using enum ControlId;
-
-namespace {
-
-bool fitsCount16(long long value) {
-    return value >= -32768 && value <= 32767;
-}
-
-// The counts that benches per stack give for a bench count.
-struct StackCounts {
-    long long stacks = 0;
-    long long berms = 0;
-    bool raised = false; // the benches did not divide evenly: whole stacks now
-    long long benches = 0;
-    long long stepOuts = 0;
-};
-
-StackCounts stackCountsFor(long long benches, long long benchesPerStack) {
-    const long long quotient = benches / benchesPerStack; // truncated towards zero
-    StackCounts counts;
-    if (quotient * benchesPerStack == benches) {
-        counts.stacks = quotient;
-        counts.berms = quotient - 1;
-        counts.benches = benches;
-    } else {
-        counts.stacks = quotient + 1;
-        counts.berms = quotient;
-        counts.raised = true;
-        counts.benches = benchesPerStack * counts.stacks;
-    }
-    counts.stepOuts = counts.benches - 1;
-    return counts;
-}
-
-bool fits(const StackCounts& c) {
-    return fitsCount16(c.stacks) && fitsCount16(c.berms) && fitsCount16(c.benches) &&
-           fitsCount16(c.stepOuts);
-}
-
-} // namespace
 
 void frmPitwrightMain::txtSlopeHeight_Change() {
     if (controls_.value(txtSlopeHeight) != 0) {
@@ -78,24 +39,19 @@ void frmPitwrightMain::txtBenchesPerStack_GotFocus() {
     const double slopeHeight = controls_.value(txtSlopeHeight);
     const double benchHeight = controls_.value(txtBenchHeight);
     if (slopeHeight != 0 && benchHeight != 0) {
-        const double benches = slopeHeight / benchHeight;
-        const bool whole = benches == roundHalfEven(benches);
-        // Never rounded down: 10.4 benches become 11, just as 10.6 do.
-        const auto count = toCount16(whole ? benches : std::ceil(benches));
-        benchCountLeftUnchanged_ = !count || !fitsCount16(static_cast<long long>(*count) - 1);
-        if (benchCountLeftUnchanged_) {
-            noteCountsLeftUnchanged("Slope height / bench height gives more benches than "
-                                    "-32768 to 32767");
+        const BenchCountResult derived = benchCountFor(slopeHeight, benchHeight);
+        benchCountRefusal_ = derived.refusal;
+        if (derived.refusal) {
+            noteCountsLeftUnchanged(*derived.refusal);
         } else {
             state_.slopeHeight = slopeHeight;
             state_.benchHeight = benchHeight;
-            state_.numberOfBenches = *count;
-            state_.numberOfStepOuts = static_cast<std::int16_t>(*count - 1);
+            state_.numberOfBenches = derived.count.benches;
+            state_.numberOfStepOuts = derived.count.stepOuts;
             controls_.setText(txtNumberBenches, formatCount(state_.numberOfBenches));
             controls_.setText(txtNumberStepOuts, formatCount(state_.numberOfStepOuts));
-            const double raisedHeight = state_.numberOfBenches * state_.benchHeight;
-            if (!whole && std::isfinite(raisedHeight)) {
-                state_.slopeHeight = raisedHeight;
+            if (derived.count.raisedSlopeHeight) {
+                state_.slopeHeight = *derived.count.raisedSlopeHeight;
                 controls_.setText(txtSlopeHeight, formatGeneral(state_.slopeHeight));
             }
         }
@@ -108,42 +64,9 @@ void frmPitwrightMain::txtBenchesPerStack_Change() {
 
     // Stacks and berms, and the slope raised to whole stacks.
     if (controls_.value(txtNumberBenches) != 0 && perStackValue != 0) {
-        const auto perStack = toCount16(perStackValue);
-        if (benchCountLeftUnchanged_) {
-            // The bench count shown belongs to other heights: raising the
-            // slope by it would overwrite the slope height just typed.
-            noteCountsLeftUnchanged("Slope height / bench height gives more benches than "
-                                    "-32768 to 32767");
-        } else if (!perStack || *perStack == 0 || !fitsCount16(*perStack - 1LL)) {
-            noteCountsLeftUnchanged("Benches per stack must round to a whole number other "
-                                    "than 0, within -32768 to 32767");
-        } else if (!fits(stackCountsFor(state_.numberOfBenches, *perStack))) {
-            noteCountsLeftUnchanged("That many benches per stack takes the number of "
-                                    "benches beyond -32768 to 32767");
-        } else {
-            state_.benchesPerStack = *perStack;
-            // Rewriting 2.6 as 3 runs this reaction again, nested, first; it
-            // may raise the bench count, so the counts are taken afterwards.
-            controls_.setText(txtBenchesPerStack, formatCount(state_.benchesPerStack));
-            state_.stepOutsPerStack = static_cast<std::int16_t>(state_.benchesPerStack - 1);
-
-            const StackCounts counts =
-                stackCountsFor(state_.numberOfBenches, state_.benchesPerStack);
-            state_.numberOfStacks = static_cast<std::int16_t>(counts.stacks);
-            state_.numberOfBerms = static_cast<std::int16_t>(counts.berms);
-            controls_.setText(txtNumberStacks, formatCount(state_.numberOfStacks));
-            controls_.setText(txtNumberBerms, formatCount(state_.numberOfBerms));
-            if (counts.raised) {
-                state_.numberOfBenches = static_cast<std::int16_t>(counts.benches);
-                state_.numberOfStepOuts = static_cast<std::int16_t>(counts.stepOuts);
-                controls_.setText(txtNumberBenches, formatCount(state_.numberOfBenches));
-                controls_.setText(txtNumberStepOuts, formatCount(state_.numberOfStepOuts));
-                const double raisedHeight = state_.numberOfBenches * state_.benchHeight;
-                if (std::isfinite(raisedHeight)) {
-                    state_.slopeHeight = raisedHeight;
-                    controls_.setText(txtSlopeHeight, formatGeneral(state_.slopeHeight));
-                }
-            }
+        stackCountRefusal_ = deriveStackCounts(perStackValue);
+        if (stackCountRefusal_) {
+            noteCountsLeftUnchanged(*stackCountRefusal_);
         }
     }
 
@@ -186,8 +109,52 @@ void frmPitwrightMain::txtBenchHeight_GotFocus() {
     selectAllOnFocus(txtBenchHeight);
 }
 
-void frmPitwrightMain::noteCountsLeftUnchanged(const std::string& why) {
-    controls_.setText(txtComment, why + ": the counts were left unchanged.");
+std::optional<CountRefusal> frmPitwrightMain::deriveStackCounts(double perStackValue) {
+    if (benchCountRefusal_) {
+        // The bench count shown belongs to other heights: raising the slope
+        // by it would overwrite the slope height just typed.
+        return benchCountRefusal_;
+    }
+    const BenchesPerStackResult perStack = benchesPerStackFor(perStackValue);
+    if (perStack.refusal) {
+        return perStack.refusal;
+    }
+    if (const auto beyond = stackCountsFor(state_.numberOfBenches, perStack.benchesPerStack);
+        beyond.refusal) {
+        return beyond.refusal;
+    }
+    state_.benchesPerStack = perStack.benchesPerStack;
+    // Rewriting 2.6 as 3 runs this reaction again, nested, first; it may
+    // raise the bench count, so the counts are taken afterwards.
+    controls_.setText(txtBenchesPerStack, formatCount(state_.benchesPerStack));
+    state_.stepOutsPerStack = perStack.stepOutsPerStack;
+
+    const StackCountsResult derived =
+        stackCountsFor(state_.numberOfBenches, state_.benchesPerStack);
+    if (derived.refusal) {
+        return derived.refusal;
+    }
+    const StackCounts& counts = derived.counts;
+    state_.numberOfStacks = counts.stacks;
+    state_.numberOfBerms = counts.berms;
+    controls_.setText(txtNumberStacks, formatCount(state_.numberOfStacks));
+    controls_.setText(txtNumberBerms, formatCount(state_.numberOfBerms));
+    if (counts.raised) {
+        state_.numberOfBenches = counts.benches;
+        state_.numberOfStepOuts = counts.stepOuts;
+        controls_.setText(txtNumberBenches, formatCount(state_.numberOfBenches));
+        controls_.setText(txtNumberStepOuts, formatCount(state_.numberOfStepOuts));
+        if (const auto raisedHeight =
+                slopeHeightOfBenches(state_.numberOfBenches, state_.benchHeight)) {
+            state_.slopeHeight = *raisedHeight;
+            controls_.setText(txtSlopeHeight, formatGeneral(state_.slopeHeight));
+        }
+    }
+    return std::nullopt;
+}
+
+void frmPitwrightMain::noteCountsLeftUnchanged(CountRefusal why) {
+    controls_.setText(txtComment, countsLeftUnchangedNote(why));
 }
 
 } // namespace pitwright
