@@ -13,9 +13,22 @@ class FileStore;
 // The window's mouse pointer, by its numbers: 1 the arrow, 11 the hourglass.
 enum class MousePointer : int { Arrow = 1, Hourglass = 11 };
 
+// Why a hard copy did not reach a printer's queue.
+enum class PrintProblem : unsigned char {
+    None,
+    NoPrintSupport,      // the printing module could not be loaded
+    NoPrintServer,       // no print server runs (so there is no default printer)
+    ServerDoesNotAnswer, // the print server took longer than the time allowed
+    NoDefaultPrinter,
+    PageNotPrepared, // the page could not be drawn for the printer
+    JobRefused,      // the printer's queue did not take the job
+};
+
 struct PrintOutcome {
     bool printed = false;
-    std::string reason; // why nothing was printed, in plain words
+    PrintProblem problem = PrintProblem::None;
+    std::string printer; // the queue's name, where one was found
+    std::string detail;  // the print system's own words, where it gave some
 };
 
 // Everything the window's reactions need from the screen and the system.
@@ -31,7 +44,8 @@ public:
     virtual void setMousePointer(MousePointer pointer) = 0;
     // Lets pending window events (repaints, a closing menu) run.
     virtual void doEvents() = 0;
-    // Prints the whole window as it now looks on the default printer.
+    // Prints the whole window as it now looks on the default printer. Waits
+    // a bounded time for the print system, never longer.
     virtual PrintOutcome printWindow() = 0;
 
     virtual Canvas& canvas() = 0;

@@ -39,7 +39,7 @@ public:
     std::vector<MousePointer> pointers;
     int doEventsCount = 0;
     int printCount = 0;
-    PrintOutcome printAnswer{true, ""};
+    PrintOutcome printAnswer{true, PrintProblem::None, {}, {}};
     RecordingCanvas picture;
     FakeFileDialog dialog;
     FakeFileStore files;

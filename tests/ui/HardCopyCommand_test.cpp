@@ -257,7 +257,7 @@ TEST_F(HardCopyTest, TheFocusComesBackToThePrintCommand) {
     window.focusGained(txtComment); // as the toolkit moves it off a hidden button
     printHardCopy();
     EXPECT_EQ(window.focusedControl(), cmdPrintHardCopy);
-    platform.printAnswer = {false, "There is no default printer."};
+    platform.printAnswer = {false, PrintProblem::NoDefaultPrinter, {}, {}};
     window.focusGained(txtComment);
     printHardCopy();
     EXPECT_EQ(window.focusedControl(), cmdPrintHardCopy);
@@ -265,7 +265,7 @@ TEST_F(HardCopyTest, TheFocusComesBackToThePrintCommand) {
 
 TEST_F(HardCopyTest, ANotPrintedCopyIsReportedAndTheWindowWorksAgain) {
     drawDesign();
-    platform.printAnswer = {false, "There is no default printer."};
+    platform.printAnswer = {false, PrintProblem::NoDefaultPrinter, {}, {}};
 
     printHardCopy();
 
@@ -277,6 +277,21 @@ TEST_F(HardCopyTest, ANotPrintedCopyIsReportedAndTheWindowWorksAgain) {
     // The user reads it in a window that works again.
     expectWorkingLook(platform.lookWhileMessage);
     expectWorkingLook(lookOf(window.controls()));
+}
+
+// The print system may keep the window waiting a while: the pointer shows
+// it is busy, and the user hears why nothing came out.
+TEST_F(HardCopyTest, TheWaitForThePrintServerShowsTheBusyPointer) {
+    drawDesign();
+    platform.pointers.clear();
+    platform.printAnswer = {false, PrintProblem::ServerDoesNotAnswer, {}, {}};
+
+    printHardCopy();
+
+    EXPECT_EQ(platform.pointers, (std::vector{MousePointer::Hourglass, MousePointer::Arrow}));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("The print server does not answer"), std::string::npos)
+        << platform.messages[0].text;
 }
 
 } // namespace

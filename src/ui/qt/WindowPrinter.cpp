@@ -1,20 +1,15 @@
 #include "ui/qt/WindowPrinter.h"
 
-#include <QFile>
-#include <QPageLayout>
+#include "ui/qt/PrintModule.h"
+
+#include <QBuffer>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QTemporaryDir>
 #include <QWidget>
 
-#include <cups/cups.h>
-
 #include <algorithm>
-#include <memory>
-#include <string>
 
 namespace pitwright {
 namespace {
@@ -22,17 +17,45 @@ namespace {
 constexpr int kPageDotsPerInch = 600;
 constexpr const char* kJobTitle = "Pitwright hard copy";
 
-std::string quoted(const QString& name) {
-    std::string text = name.toStdString();
-    text.insert(text.begin(), '"');
-    text.push_back('"');
-    return text;
+PrintProblem problemOf(int cupsResult) {
+    switch (cupsResult) {
+    case PITWRIGHT_CUPS_NO_SERVER:
+        return PrintProblem::NoPrintServer;
+    case PITWRIGHT_CUPS_NO_ANSWER:
+        return PrintProblem::ServerDoesNotAnswer;
+    case PITWRIGHT_CUPS_NO_DEFAULT:
+        return PrintProblem::NoDefaultPrinter;
+    case PITWRIGHT_CUPS_REFUSED:
+        return PrintProblem::JobRefused;
+    default:
+        return PrintProblem::None;
+    }
+}
+
+PrintOutcome outcomeOf(const PitwrightCupsAnswer& answer) {
+    return {answer.result == PITWRIGHT_CUPS_DONE, problemOf(answer.result), answer.printer,
+            answer.detail};
+}
+
+// The printer's paper; A4 without margins where it does not say.
+QPageLayout pageOf(const PitwrightCupsAnswer& answer) {
+    if (answer.paperWidth <= 0 || answer.paperHeight <= 0) {
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    }
+    const QPageSize paper(QSizeF(answer.paperWidth, answer.paperHeight), QPageSize::Millimeter,
+                          QString(), QPageSize::FuzzyMatch);
+    return QPageLayout(
+        paper, QPageLayout::Portrait,
+        QMarginsF(answer.marginLeft, answer.marginTop, answer.marginRight, answer.marginBottom),
+        QPageLayout::Millimeter);
 }
 
 // Paints the window, scaled to fit the printable area, into a one-page PDF
 // with the printer's own paper and margins.
-bool renderToPdf(QWidget& window, const QPageLayout& layout, const QString& path) {
-    QPdfWriter pdf(path);
+bool renderToPdf(QWidget& window, const QPageLayout& layout, QByteArray& bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
     pdf.setPageLayout(layout);
     pdf.setResolution(kPageDotsPerInch);
     pdf.setTitle(QString::fromLatin1(kJobTitle));
@@ -50,27 +73,8 @@ bool renderToPdf(QWidget& window, const QPageLayout& layout, const QString& path
     return painter.end();
 }
 
-// Hands the file to the CUPS queue behind the Qt printer name ("queue" or
-// "queue/instance"), with the queue's saved options.
-PrintOutcome submitToCups(const QString& printerName, const QString& path) {
-    const QStringList parts = printerName.split(u'/');
-    const QByteArray queue = parts.value(0).toLocal8Bit();
-    const QByteArray instance = parts.value(1).toLocal8Bit();
-    const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> dest(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
-                         instance.isEmpty() ? nullptr : instance.constData()),
-        [](cups_dest_t* d) { cupsFreeDests(1, d); });
-    if (!dest) {
-        return {false, "The default printer " + quoted(printerName) +
-                           " cannot be reached: " + cupsLastErrorString()};
-    }
-    const int job = cupsPrintFile(dest->name, QFile::encodeName(path).constData(), kJobTitle,
-                                  dest->num_options, dest->options);
-    if (job == 0) {
-        return {false, "The printer " + quoted(printerName) +
-                           " refused the job: " + cupsLastErrorString()};
-    }
-    return {true, {}};
+int milliseconds(std::chrono::milliseconds wait) {
+    return static_cast<int>(std::max<std::chrono::milliseconds::rep>(wait.count(), 1));
 }
 
 } // namespace
@@ -85,15 +89,28 @@ QRectF placeOnPage(QSizeF window, QSizeF printable) {
     return {QPointF((printable.width() - size.width()) / 2, 0), size};
 }
 
-PrintOutcome printOnDefaultPrinter(QWidget& window) {
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        return {false, "There is no default printer. Choose one in the system's printer "
-                       "settings, then print again."};
+DefaultPrinter findDefaultPrinter(std::chrono::milliseconds wait) {
+    DefaultPrinter printer;
+    QString why;
+    const PrintModule* module = PrintModule::load(&why);
+    if (module == nullptr) {
+        printer.outcome = {false, PrintProblem::NoPrintSupport, {}, why.toStdString()};
+        return printer;
     }
-    const QString name = printerInfo.printerName();
-    // The printer's paper, orientation and margins as the system has them.
-    const QPageLayout layout = QPrinter(printerInfo, QPrinter::HighResolution).pageLayout();
+    PitwrightCupsAnswer answer{};
+    module->findDefaultPrinter(milliseconds(wait), &answer);
+    printer.outcome = outcomeOf(answer);
+    printer.outcome.printed = false;
+    printer.name = QString::fromUtf8(answer.printer);
+    printer.page = pageOf(answer);
+    return printer;
+}
+
+PrintOutcome printOnDefaultPrinter(QWidget& window, std::chrono::milliseconds wait) {
+    const DefaultPrinter printer = findDefaultPrinter(wait);
+    if (printer.outcome.problem != PrintProblem::None) {
+        return printer.outcome;
+    }
 
     // No caret or selected text on paper: the widget with the focus lets go
     // of it while the page is drawn.
@@ -101,17 +118,21 @@ PrintOutcome printOnDefaultPrinter(QWidget& window) {
     if (focused) {
         focused->clearFocus();
     }
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("hardcopy.pdf"));
-    const bool rendered = folder.isValid() && renderToPdf(window, layout, path);
+    QByteArray pdf;
+    const bool rendered = renderToPdf(window, printer.page, pdf);
     if (focused) {
         focused->setFocus(Qt::OtherFocusReason);
     }
     if (!rendered) {
-        return {false, "The page for the printer " + quoted(name) +
-                           " could not be prepared in the temporary folder."};
+        return {false, PrintProblem::PageNotPrepared, printer.name.toStdString(), {}};
     }
-    return submitToCups(name, path);
+
+    QString why;
+    const PrintModule* module = PrintModule::load(&why);
+    PitwrightCupsAnswer answer{};
+    module->printPdf(printer.name.toUtf8().constData(), pdf.constData(),
+                     static_cast<size_t>(pdf.size()), kJobTitle, milliseconds(wait), &answer);
+    return outcomeOf(answer);
 }
 
 } // namespace pitwright

@@ -1,15 +1,14 @@
-#include "ui/qt/PrinterOutput.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/PitwrightMainWindow.h"
+#include "ui/qt/PrinterOutput.h"
+#include "ui/qt/WindowPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -146,13 +145,14 @@ double buttonFaceShare(const QImage& page, const QRect& area) {
     return inside.isEmpty() ? 0.0 : double(count) / (inside.width() * inside.height());
 }
 
-// On the cups-pdf printer that the test fixture made the default one.
+// On the test suite's own print server, whose queue the test's environment
+// makes the default printer.
 class OnDefaultPrinter : public HardCopyWindowTest {
 protected:
     void SetUp() override {
         ASSERT_FALSE(printer.queue().isEmpty())
             << "run through ctest: the printer fixture is needed";
-        ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), printer.queue());
+        ASSERT_EQ(findDefaultPrinter().name, printer.queue());
         printer.clear();
     }
 
@@ -168,7 +168,7 @@ protected:
     const PrinterOutput printer = PrinterOutput::fromEnvironment();
 };
 
-// On a machine whose scheduler has no printer at all.
+// Where no print server runs at all.
 class WithoutDefaultPrinter : public HardCopyWindowTest {};
 
 TEST_F(OnDefaultPrinter, PrintsTheDrawingAndTheValuesOnWhiteWithoutCommands) {
@@ -186,8 +186,7 @@ TEST_F(OnDefaultPrinter, PrintsTheDrawingAndTheValuesOnWhiteWithoutCommands) {
 
     const QImage page = printedPage();
     ASSERT_FALSE(page.isNull());
-    const PageMap map(QSizeF(window.size()), QPrinter(QPrinterInfo::defaultPrinter()).pageLayout(),
-                      kDotsPerInch);
+    const PageMap map(QSizeF(window.size()), findDefaultPrinter().page, kDotsPerInch);
 
     // The drawing: every line of the section is on paper where the picture is.
     const QPointF picture = placeInWindow(Picture1).topLeft();
@@ -236,7 +235,7 @@ TEST_F(OnDefaultPrinter, PrintingTwiceGivesTheSamePageAndTheSameWorkingLook) {
 }
 
 TEST_F(WithoutDefaultPrinter, SaysNothingWasPrintedAndStillWorks) {
-    ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull());
+    ASSERT_NE(findDefaultPrinter().outcome.problem, PrintProblem::None);
     drawDesign();
 
     const MessageSeen seen = printHardCopy();
@@ -251,6 +250,26 @@ TEST_F(WithoutDefaultPrinter, SaysNothingWasPrintedAndStillWorks) {
     // The window still works: the drawing command draws again.
     QTest::mouseClick(&widget(cmdCalcAndDraw), Qt::LeftButton);
     EXPECT_FALSE(window.controls().picture().strokes().empty());
+}
+
+// A print server that hangs holds the window only for the time allowed;
+// then the user reads why nothing was printed, in a window that works.
+class WithHungPrintServer : public HardCopyWindowTest {};
+
+TEST_F(WithHungPrintServer, TellsTheUserAndGivesTheWindowBack) {
+    const PrinterOutput printer = PrinterOutput::fromEnvironment();
+    ASSERT_FALSE(printer.queue().isEmpty()) << "run through ctest: the print server is needed";
+    drawDesign();
+    MessageSeen seen;
+    {
+        const StoppedPrintServer stopped = printer.stopServer();
+        seen = printHardCopy();
+    }
+    EXPECT_TRUE(seen.text.startsWith(QStringLiteral("Nothing was printed. The print server does "
+                                                    "not answer")))
+        << seen.text.toStdString();
+    expectWorkingLook(seen);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the busy pointer is gone
 }
 
 } // namespace

@@ -3,11 +3,14 @@
 #include "ui/qt/WindowPrinter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <cups/cups.h>
+
+#include <csignal>
 
 namespace pitwright::testing {
 namespace {
@@ -43,7 +46,26 @@ PrinterOutput PrinterOutput::fromEnvironment() {
     PrinterOutput output;
     output.queue_ = qEnvironmentVariable("PITWRIGHT_TEST_QUEUE");
     output.folder_ = qEnvironmentVariable("PITWRIGHT_TEST_PDF_FOLDER");
+    output.server_ = qEnvironmentVariable("PITWRIGHT_TEST_PRINT_SERVER");
     return output;
+}
+
+StoppedPrintServer PrinterOutput::stopServer() const {
+    QFile pidFile(QDir(server_).filePath(QStringLiteral("cupsd.pid")));
+    pidFile.open(QIODevice::ReadOnly);
+    return StoppedPrintServer(pidFile.readAll().trimmed().toLong());
+}
+
+StoppedPrintServer::StoppedPrintServer(long pid) : pid_(pid) {
+    if (pid_ > 0) {
+        ::kill(static_cast<pid_t>(pid_), SIGSTOP);
+    }
+}
+
+StoppedPrintServer::~StoppedPrintServer() {
+    if (pid_ > 0) {
+        ::kill(static_cast<pid_t>(pid_), SIGCONT);
+    }
 }
 
 void PrinterOutput::clear() const {

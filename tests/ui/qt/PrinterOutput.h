@@ -9,11 +9,25 @@
 
 namespace pitwright::testing {
 
-// The PDF printer that start-cups.sh set up: its CUPS queue and the folder
-// cups-pdf writes into, both named by the test's environment.
+// Keeps the test print server stopped (SIGSTOP) while it lives, as if it
+// hung, and lets it go on afterwards.
+class StoppedPrintServer {
+public:
+    explicit StoppedPrintServer(long pid);
+    StoppedPrintServer(const StoppedPrintServer&) = delete;
+    StoppedPrintServer& operator=(const StoppedPrintServer&) = delete;
+    ~StoppedPrintServer();
+
+private:
+    long pid_;
+};
+
+// The queue of the test suite's own print server (private-cupsd.sh) and the
+// folder its backend copies every job into, both named by the environment.
 class PrinterOutput {
 public:
-    // From PITWRIGHT_TEST_QUEUE and PITWRIGHT_TEST_PDF_FOLDER.
+    // From PITWRIGHT_TEST_QUEUE, PITWRIGHT_TEST_PDF_FOLDER and
+    // PITWRIGHT_TEST_PRINT_SERVER (the server's folder).
     static PrinterOutput fromEnvironment();
 
     const QString& queue() const { return queue_; }
@@ -24,10 +38,13 @@ public:
     // Waits until the queue has finished every job, then returns the one PDF
     // in the folder; an empty path and a reason when there is none.
     QString waitForPdf(std::chrono::seconds limit, QString* why) const;
+    // Stops the print server until the result goes.
+    StoppedPrintServer stopServer() const;
 
 private:
     QString queue_;
     QString folder_;
+    QString server_;
 };
 
 // The first page of a PDF as an image, by pdftoppm.

@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -59,13 +57,15 @@ protected:
 TEST(DefaultPrinterTest, PrintsTheWindowScaledOntoThePage) {
     const PrinterOutput printer = PrinterOutput::fromEnvironment();
     ASSERT_FALSE(printer.queue().isEmpty()) << "run through ctest: the printer fixture is needed";
-    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), printer.queue());
+    const DefaultPrinter found = findDefaultPrinter();
+    ASSERT_EQ(found.outcome.problem, PrintProblem::None) << found.outcome.detail;
+    ASSERT_EQ(found.name, printer.queue());
     printer.clear();
     StandIn window;
 
     const PrintOutcome outcome = printOnDefaultPrinter(window);
 
-    ASSERT_TRUE(outcome.printed) << outcome.reason;
+    ASSERT_TRUE(outcome.printed) << outcome.detail;
     QString why;
     const QString pdf = printer.waitForPdf(60s, &why);
     ASSERT_FALSE(pdf.isEmpty()) << why.toStdString();
@@ -73,8 +73,7 @@ TEST(DefaultPrinterTest, PrintsTheWindowScaledOntoThePage) {
     constexpr int dpi = 72;
     const QImage page = pageImage(pdf, dpi);
     ASSERT_FALSE(page.isNull());
-    const PageMap map(QSizeF(window.size()), QPrinter(QPrinterInfo::defaultPrinter()).pageLayout(),
-                      dpi);
+    const PageMap map(QSizeF(window.size()), found.page, dpi);
     // The square is where it belongs, at its size: dark inside, white just
     // outside; the label is printed, the hidden button is not.
     const QRectF square = StandIn::kSquare;
@@ -95,17 +94,49 @@ TEST(RefusingPrinterTest, SaysThePrinterRefusedTheJob) {
     const PrintOutcome outcome = printOnDefaultPrinter(window);
 
     EXPECT_FALSE(outcome.printed);
-    EXPECT_NE(outcome.reason.find("refused"), std::string::npos) << outcome.reason;
-    EXPECT_NE(outcome.reason.find("-refusing"), std::string::npos) << outcome.reason;
+    EXPECT_EQ(outcome.problem, PrintProblem::JobRefused);
+    EXPECT_NE(outcome.printer.find("-refusing"), std::string::npos) << outcome.printer;
+    EXPECT_NE(outcome.detail.find("not accepting"), std::string::npos) << outcome.detail;
 }
 
-TEST(NoDefaultPrinterTest, SaysThereIsNoDefaultPrinter) {
+TEST(NoDefaultPrinterTest, SaysNoPrintServerRuns) {
     StandIn window;
 
     const PrintOutcome outcome = printOnDefaultPrinter(window);
 
     EXPECT_FALSE(outcome.printed);
-    EXPECT_NE(outcome.reason.find("no default printer"), std::string::npos) << outcome.reason;
+    EXPECT_EQ(outcome.problem, PrintProblem::NoPrintServer);
+}
+
+TEST(NoDefaultPrinterTest, SaysNoPrinterIsTheDefaultOne) {
+    StandIn window;
+
+    const PrintOutcome outcome = printOnDefaultPrinter(window);
+
+    EXPECT_FALSE(outcome.printed);
+    EXPECT_EQ(outcome.problem, PrintProblem::NoDefaultPrinter) << outcome.detail;
+}
+
+// A print server that hangs (stopped, as a debugger or an overloaded machine
+// would stop it) is given up after the time allowed, and never reported as
+// having printed. It hung the window for minutes before.
+TEST(HungPrintServerTest, GivesUpWithinTheTimeAllowed) {
+    const PrinterOutput printer = PrinterOutput::fromEnvironment();
+    ASSERT_FALSE(printer.queue().isEmpty()) << "run through ctest: the print server is needed";
+    printer.clear();
+    StandIn window;
+    const auto started = std::chrono::steady_clock::now();
+    PrintOutcome outcome;
+    {
+        const StoppedPrintServer stopped = printer.stopServer();
+        outcome = printOnDefaultPrinter(window, 2s);
+    }
+    const auto took = std::chrono::steady_clock::now() - started;
+
+    EXPECT_FALSE(outcome.printed);
+    EXPECT_EQ(outcome.problem, PrintProblem::ServerDoesNotAnswer) << outcome.detail;
+    // A bound on the hang, far below the minutes it took; not a speed.
+    EXPECT_LT(took, 30s);
 }
 
 } // namespace
