@@ -1,12 +1,16 @@
 // Save data, Open saved data and Write a 3D-file, and the save and open
 // routines they share.
 #include "export3d/AscText.h"
+#include "export3d/ShellRefusal.h"
 #include "export3d/Surface3D.h"
 #include "files/DataFile.h"
 #include "files/FileKinds.h"
 #include "files/FileStore.h"
 #include "model/NumberText.h"
+#include "ui/UserMessages.h"
 #include "ui/frmPitwrightMain.h"
+
+#include <cmath>
 
 #include <algorithm>
 
@@ -15,8 +19,6 @@ namespace pitwright {
 using enum ControlId;
 
 namespace {
-
-constexpr const char* kAppTitle = "Pitwright";
 
 // The seven input fields a data file holds, in file order, with their labels.
 struct DataField {
@@ -88,14 +90,14 @@ void frmPitwrightMain::openDataFile(const std::string& path) {
     // Every line is read before any field changes, so a file that cannot be
     // read leaves the design as it was.
     const FileReadResult read = platform_.fileStore().readStart(path, kDataFileReadLimit);
-    DataFileDecoding data;
-    if (read.ok) {
-        data = decodeDataFile(read.bytes, read.cutShort);
-    }
-    if (!data.ok) {
-        platform_.messageBox("The data file '" + path + "' cannot be read: " +
-                                 (read.ok ? data.reason : read.reason) + ". No field was changed.",
+    if (!read.ok) {
+        platform_.messageBox(fileNotReadMessage(path, readProblemWords(read.problem, read.detail)),
                              kAppTitle);
+        return;
+    }
+    const DataFileDecoding data = decodeDataFile(read.bytes, read.cutShort);
+    if (!data.ok) {
+        platform_.messageBox(fileNotReadMessage(path, data.reason), kAppTitle);
         return;
     }
 
@@ -123,16 +125,88 @@ void frmPitwrightMain::openDataFile(const std::string& path) {
     txtBenchAngle_Change();
 
     controls_.setText(txtComment, "Data-file opened: '" + path + "'");
-    cmdCalcAndDraw_Click();
+    if (const auto gap = openedDesignGap()) {
+        // Drawing now would show, and export, whatever design came before.
+        platform_.canvas().Cls();
+        profileDrawn_ = false;
+        controls_.setEnabled(cmd3Dview, false);
+        platform_.messageBox(openedDesignGapMessage(*gap), kAppTitle);
+    } else {
+        cmdCalcAndDraw_Click();
+    }
     // An incomplete design leaves the drawing command closed; the focus
     // then stays where it is and no focus reaction runs.
     moveFocus(cmdCalcAndDraw);
 }
 
+std::optional<OpenedDesignGap> frmPitwrightMain::openedDesignGap() const {
+    using Kind = OpenedDesignGap::Kind;
+    auto gapIn = [this](ControlId field, ControlId label, Kind kind) {
+        std::string caption = controls_.text(label);
+        if (!caption.empty() && caption.back() == ':') {
+            caption.pop_back();
+        }
+        return OpenedDesignGap{kind, caption, controls_.text(field)};
+    };
+    // The inputs of the selected convention, in the order they are filled.
+    struct Input {
+        ControlId field;
+        ControlId label;
+    };
+    const ControlId interRamp = selectedConvention() == InterRampConvention::CrestToToe
+                                    ? txtCrestToToeSlopeAngle
+                                    : txtToeToToeSlopeAngle;
+    const ControlId interRampLabel =
+        interRamp == txtCrestToToeSlopeAngle ? lblCrestToToeSlopeAngle : lblToeToToeSlopeAngle;
+    const bool oneBenchPerStack = controls_.value(txtBenchesPerStack) == 1;
+    const Input inputs[] = {
+        {txtSlopeHeight, lblSlopeHeight},         {txtBenchHeight, lblBenchHeight},
+        {txtBenchesPerStack, lblBenchesPerStack}, {interRamp, interRampLabel},
+        {txtStackAngle, lblStackAngle},           {txtBenchAngle, lblBatterAngle},
+    };
+    for (const Input& input : inputs) {
+        if (input.field == txtBenchAngle && oneBenchPerStack) {
+            continue; // the bench face is the stack face
+        }
+        const double value = controls_.value(input.field);
+        if (!std::isfinite(value)) {
+            return gapIn(input.field, input.label, Kind::Unreadable);
+        }
+        if (value == 0) {
+            return gapIn(input.field, input.label, Kind::Missing);
+        }
+        if (input.field == txtBenchHeight && benchCountRefusal_) {
+            return gapIn(input.field, input.label, Kind::TooManyBenches);
+        }
+        if (input.field == txtBenchesPerStack) {
+            if (stackCountRefusal_ == CountRefusal::StackCountsBeyondRange) {
+                return gapIn(input.field, input.label, Kind::TooManyBenches);
+            }
+            if (stackCountRefusal_ || state_.benchesPerStack < 1) {
+                return gapIn(input.field, input.label, Kind::PerStackBelowOne);
+            }
+        }
+    }
+    if (!controls_.enabled(cmdCalcAndDraw)) {
+        return OpenedDesignGap{Kind::Incomplete, {}, {}};
+    }
+    return std::nullopt;
+}
+
+bool frmPitwrightMain::profileIsDrawnDesign() const {
+    const auto rows = static_cast<std::size_t>(state_.numberOfBenches) + 1;
+    return profileDrawn_ && state_.numberOfBenches >= 0 && state_.profileX.rows() == rows &&
+           state_.profileY.rows() == rows;
+}
+
 void frmPitwrightMain::cmd3Dview_Click() {
     fileKind_ = k3DFileKind;
-    if (const auto why = whyNo3DSurface(state_)) {
-        platform_.messageBox(*why, kAppTitle);
+    if (!profileIsDrawnDesign()) {
+        platform_.messageBox(staleSectionMessage(), kAppTitle);
+        return;
+    }
+    if (const auto why = shellRefusalFor(state_)) {
+        platform_.messageBox(shellRefusalMessage(*why), kAppTitle);
         return;
     }
     const std::string text = build3DFileText();
@@ -140,7 +214,7 @@ void frmPitwrightMain::cmd3Dview_Click() {
 }
 
 std::string frmPitwrightMain::build3DFileText() {
-    if (whyNo3DSurface(state_)) {
+    if (shellRefusalFor(state_)) {
         return {};
     }
     std::string text;
@@ -172,8 +246,7 @@ void frmPitwrightMain::subSaveFile(const std::string& kind, const std::string& c
     bytes += "\r\n";
     const FileWriteResult written = platform_.fileStore().writeWhole(*path, bytes);
     if (!written.ok) {
-        platform_.messageBox("The file '" + *path + "' was not saved: " + written.reason +
-                                 ". A file already there is left as it was.",
+        platform_.messageBox(fileNotSavedMessage(*path, written.problem, written.detail),
                              kAppTitle);
         platform_.setMousePointer(MousePointer::Arrow);
         return;

@@ -182,6 +182,7 @@ void frmPitwrightMain::subResetValues() {
         controls_.setText(field, "");
     }
     platform_.canvas().Cls();
+    profileDrawn_ = false;
 
     controls_.setEnabled(fraSlopeHeightDimensions, true);
     controls_.setEnabled(fraSlopeAngles, false);

@@ -2,6 +2,8 @@
 
 #include "model/ControlSet.h"
 #include "model/SlopeDesignState.h"
+#include "model/SlopeRelations.h"
+#include "ui/UserMessages.h"
 #include "ui/WindowPlatform.h"
 
 #include <optional>
@@ -90,16 +92,29 @@ private:
     // the focus was elsewhere. An unavailable control keeps no focus move.
     void moveFocus(ControlId id);
     void selectAllOnFocus(ControlId id);
+    InterRampConvention selectedConvention() const;
+    // Stacks and berms from benches per stack, the slope raised to whole
+    // stacks; the reason when the counts were left as they were.
+    std::optional<CountRefusal> deriveStackCounts(double perStackValue);
     // Tells the user, without interrupting typing, why a count was left alone.
-    void noteCountsLeftUnchanged(const std::string& why);
+    void noteCountsLeftUnchanged(CountRefusal why);
+    // What keeps a design just filled from a data file from being drawn.
+    std::optional<OpenedDesignGap> openedDesignGap() const;
+    // The profile is that of the last drawing and matches the bench count.
+    bool profileIsDrawnDesign() const;
 
     WindowPlatform& platform_;
     ControlSet controls_;
     SlopeDesignState state_;
     std::optional<ControlId> focused_;
-    // The last bench count derivation was refused: the counts shown are
-    // those of earlier heights.
-    bool benchCountLeftUnchanged_ = false;
+    // Why the last bench count or stack count derivation was refused; the
+    // counts shown are then those of earlier values.
+    std::optional<CountRefusal> benchCountRefusal_;
+    std::optional<CountRefusal> stackCountRefusal_;
+    // The profile is the one the last "Accept values and draw picture"
+    // built and drew, and no failed drawing, reset or "Clear picture"
+    // came since.
+    bool profileDrawn_ = false;
     std::string fileKind_;
 };
 

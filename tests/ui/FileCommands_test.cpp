@@ -77,7 +77,7 @@ TEST_F(SaveData, AnEmptyNameIsRefusedAndThePointerComesBack) {
 TEST_F(SaveData, AFailedWriteIsToldAndKeepsTheOldFileAndTheComment) {
     enterSmallDesign();
     w.platform.files.files["/ro/slope.DAT"] = "old";
-    w.platform.files.refuseWrites["/ro/slope.DAT"] = "you may not write in its folder";
+    w.platform.files.refuseWrites["/ro/slope.DAT"] = FileProblem::FolderNotWritable;
     const std::string comment = w.text(txtComment);
     w.platform.dialog.answer("/ro/slope.DAT");
 

@@ -167,15 +167,18 @@ TEST_F(OpenSavedData, CancelLeavesTheWindowAlone) {
     EXPECT_TRUE(w.form.state().dataFileName.empty());
 }
 
-// The open draws whatever the design holds, as the drawing command would;
-// only the focus cannot go to a command the design leaves closed.
-TEST_F(OpenSavedData, AnIncompleteDesignOpensWithoutMovingTheFocus) {
+// An incomplete design is not drawn: the drawing would show the design
+// before it. The user is told which input is missing; the focus cannot go
+// to a command the design leaves closed.
+TEST_F(OpenSavedData, AnIncompleteDesignIsNamedNotDrawn) {
     w.platform.files.files["/half.DAT"] = "100\r\n10\r\n5\r\n45\r\n\r\n60\r\n\r\n";
     open(w, "/half.DAT");
     EXPECT_EQ(w.text(txtStackAngle), "60");
     EXPECT_FALSE(w.form.controls().isAvailable(cmdCalcAndDraw));
     EXPECT_NE(w.form.focusedControl(), cmdCalcAndDraw);
-    EXPECT_TRUE(w.platform.messages.empty());
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].text,
+              "The opened design cannot be drawn: \"Bench slope angle\" is empty or 0.");
     EXPECT_EQ(w.text(txtComment), "Data-file opened: '/half.DAT'");
 }
 

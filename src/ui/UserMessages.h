@@ -1,0 +1,52 @@
+#pragma once
+
+#include "export3d/ShellRefusal.h"
+#include "files/FileStore.h"
+#include "model/SlopeRelations.h"
+#include "section/SectionDrawing.h"
+#include "ui/WindowPlatform.h"
+
+#include <string>
+
+// The one place where what went wrong becomes the user's words. Libraries
+// and the platform say why with a code; the window shows these texts.
+namespace pitwright {
+
+// The title of the program's own message boxes.
+inline constexpr const char* kAppTitle = "Pitwright";
+
+// A note in the comment line, which does not interrupt typing.
+std::string countsLeftUnchangedNote(CountRefusal why);
+
+std::string fileNotSavedMessage(const std::string& path, FileProblem problem,
+                                const std::string& detail);
+// `why` completes "cannot be read: ..." (a file store's problem or the data
+// file's own reason).
+std::string fileNotReadMessage(const std::string& path, const std::string& why);
+std::string readProblemWords(FileProblem problem, const std::string& detail);
+
+std::string shellRefusalMessage(ShellRefusal why);
+// The picture on screen is not that of the design as it now stands.
+std::string staleSectionMessage();
+
+std::string profileOutsideModelMessage();
+std::string sectionNotDrawnMessage(SectionDrawing why);
+
+// What is missing, refused or unreadable in a design that was opened.
+struct OpenedDesignGap {
+    enum class Kind : unsigned char {
+        Missing,          // empty or 0
+        Unreadable,       // its text reads as no finite number
+        TooManyBenches,   // more than 32,767 benches
+        PerStackBelowOne, // benches per stack below 1
+        Incomplete,       // the design never reached its drawing
+    };
+    Kind kind = Kind::Incomplete;
+    std::string caption; // the field's label, without its colon
+    std::string text;    // the field's text
+};
+std::string openedDesignGapMessage(const OpenedDesignGap& gap);
+
+std::string printProblemMessage(const PrintOutcome& outcome);
+
+} // namespace pitwright
