@@ -42,7 +42,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = science ] && pass "section" || fail "section is '$(field Section)'"
 version=$(field Version)
 depends=$(field Depends)
-for library in libqt6widgets6 libqt6printsupport6 libcups2; do
+for library in libqt6widgets6 libcups2; do
     if grep -q "\b$library\b" <<<"$depends"; then
         pass "depends on $library"
     else
@@ -59,6 +59,13 @@ if missing=$(ldd "$usr/bin/pitwright" | grep "not found"); then
     fail "libraries of bin/pitwright not found: $missing"
 else
     pass "libraries of bin/pitwright found"
+fi
+# The print system's client, loaded on the first print.
+module=$(find "$usr/lib" -name libpitwright_cups.so -path '*/pitwright/*' | head -n 1)
+if [ -n "$module" ] && ! ldd "$module" | grep -q "not found"; then
+    pass "printing module ${module#"$root"}"
+else
+    fail "printing module missing or its libraries not found"
 fi
 
 desktop="$usr/share/applications/$id.desktop"
