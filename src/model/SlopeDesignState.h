@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace pitwright {
@@ -28,15 +27,10 @@ private:
     std::vector<double> values_;
 };
 
-// A 16-bit boolean as the design record keeps it: True is -1, False is 0.
-using Bool16 = std::int16_t;
-inline constexpr Bool16 kTrue16 = -1;
-inline constexpr Bool16 kFalse16 = 0;
-
-// The design record of the main window. Lengths in metres, counts as 16-bit
-// integers. Every member starts at zero; no reset touches them afterwards.
+// The design record of the main window: the design and its section profile.
+// Lengths in metres, counts as 16-bit integers. Every member starts at zero;
+// no reset touches them afterwards.
 struct SlopeDesignState {
-    std::string dataFileName;
     double slopeHeight = 0;
     double slopeHorizontalExtent = 0;
     double stackHorizontalExtent = 0;
@@ -54,18 +48,6 @@ struct SlopeDesignState {
     // Section profile in metres, replaced on every calculation.
     PointRows profileX;
     PointRows profileY;
-
-    // Canvas values of the last drawing, in canvas units.
-    double marginX = 0;
-    double marginY = 0;
-    std::int16_t surfaceLineLength = 0;
-    std::int16_t baseDepth = 0;
-    PointRows canvasX;
-    PointRows canvasY;
-    double canvasCrestEndX = 0;
-    double canvasBaseY = 0;
-
-    Bool16 openCancelled = kFalse16;
 };
 
 } // namespace pitwright

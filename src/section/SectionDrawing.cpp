@@ -20,7 +20,8 @@ struct DrawScale {
     double unitsPerMetre;
 };
 
-DrawScale drawScaleFor(const SlopeDesignState& state, const Canvas& canvas) {
+DrawScale drawScaleFor(const SlopeDesignState& state, const SectionCanvas& drawn,
+                       const Canvas& canvas) {
     const std::size_t n = static_cast<std::size_t>(state.numberOfBenches);
     const double wallWidth = state.profileX(n, 0) - state.profileX(0, 1);
     const double wallHeight = state.profileY(n, 0) - state.profileY(0, 1);
@@ -34,10 +35,10 @@ DrawScale drawScaleFor(const SlopeDesignState& state, const Canvas& canvas) {
         return {SectionDrawing::NoHeight, 0};
     }
     const double sx =
-        (static_cast<double>(canvas.ScaleWidth()) - 2 * (state.surfaceLineLength + state.marginX)) /
+        (static_cast<double>(canvas.ScaleWidth()) - 2 * (drawn.surfaceLineLength + drawn.marginX)) /
         wallWidth;
     const double sy =
-        (static_cast<double>(canvas.ScaleHeight()) - (2 * state.marginY + state.baseDepth)) /
+        (static_cast<double>(canvas.ScaleHeight()) - (2 * drawn.marginY + drawn.baseDepth)) /
         wallHeight;
     const double scale = sx < sy ? sx : sy;
     if (!std::isfinite(scale) || !(scale > 0) || !std::isfinite(wallWidth * scale)) {
@@ -46,13 +47,13 @@ DrawScale drawScaleFor(const SlopeDesignState& state, const Canvas& canvas) {
     return {SectionDrawing::Drawn, scale};
 }
 
-void mapProfileToCanvas(SlopeDesignState& s, double drawScale) {
+void mapProfileToCanvas(const SlopeDesignState& s, SectionCanvas& d, double drawScale) {
     const std::size_t n = static_cast<std::size_t>(s.numberOfBenches);
-    PointRows& cx = s.canvasX;
-    PointRows& cy = s.canvasY;
-    cx(0, 0) = s.marginX;
-    cy(0, 0) = s.marginY;
-    cx(0, 1) = s.surfaceLineLength + cx(0, 0);
+    PointRows& cx = d.canvasX;
+    PointRows& cy = d.canvasY;
+    cx(0, 0) = d.marginX;
+    cy(0, 0) = d.marginY;
+    cx(0, 1) = d.surfaceLineLength + cx(0, 0);
     cy(0, 1) = cy(0, 0);
     for (std::size_t k = 1; k <= n; ++k) {
         cx(k, 0) = drawScale * s.benchHorizontalExtent + cx(k - 1, 1);
@@ -64,14 +65,13 @@ void mapProfileToCanvas(SlopeDesignState& s, double drawScale) {
     }
     widenBermLedges(cx, s.numberOfBenches, s.benchesPerStack, s.numberOfBerms,
                     (s.bermWidth - s.stepOutWidth) * drawScale);
-    cx(n, 1) = s.surfaceLineLength + cx(n, 0);
+    cx(n, 1) = d.surfaceLineLength + cx(n, 0);
     cy(n, 1) = cy(n, 0);
-    s.canvasCrestEndX = cx(n, 1);
-    s.canvasBaseY = s.baseDepth + cy(n, 1);
+    d.canvasCrestEndX = cx(n, 1);
+    d.canvasBaseY = d.baseDepth + cy(n, 1);
 }
 
-void drawOutline(const SlopeDesignState& s, Canvas& canvas) {
-    const std::size_t n = static_cast<std::size_t>(s.numberOfBenches);
+void drawOutline(const SectionCanvas& s, std::size_t n, Canvas& canvas) {
     const PointRows& cx = s.canvasX;
     const PointRows& cy = s.canvasY;
     Pen pen{canvas};
@@ -95,18 +95,26 @@ void drawOutline(const SlopeDesignState& s, Canvas& canvas) {
 
 } // namespace
 
-SectionDrawing drawSection(SlopeDesignState& state, Canvas& canvas) {
-    state.marginX = 15;
-    state.marginY = 15;
-    state.surfaceLineLength = 100;
-    state.baseDepth = 50;
-    const DrawScale scale = drawScaleFor(state, canvas);
+SectionDrawing drawSection(const SlopeDesignState& state, Canvas& canvas, SectionCanvas& drawn) {
+    const auto rows = static_cast<std::size_t>(state.numberOfBenches) + 1;
+    drawn.canvasX.assignZeros(rows);
+    drawn.canvasY.assignZeros(rows);
+    drawn.marginX = 15;
+    drawn.marginY = 15;
+    drawn.surfaceLineLength = 100;
+    drawn.baseDepth = 50;
+    const DrawScale scale = drawScaleFor(state, drawn, canvas);
     if (scale.verdict != SectionDrawing::Drawn) {
         return scale.verdict;
     }
-    mapProfileToCanvas(state, scale.unitsPerMetre);
-    drawOutline(state, canvas);
+    mapProfileToCanvas(state, drawn, scale.unitsPerMetre);
+    drawOutline(drawn, rows - 1, canvas);
     return SectionDrawing::Drawn;
+}
+
+SectionDrawing drawSection(const SlopeDesignState& state, Canvas& canvas) {
+    SectionCanvas drawn;
+    return drawSection(state, canvas, drawn);
 }
 
 } // namespace pitwright

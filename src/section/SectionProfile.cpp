@@ -23,8 +23,6 @@ void allocateProfileAndClampWidths(SlopeDesignState& state) {
     const auto rows = static_cast<std::size_t>(state.numberOfBenches) + 1;
     state.profileX.assignZeros(rows);
     state.profileY.assignZeros(rows);
-    state.canvasX.assignZeros(rows);
-    state.canvasY.assignZeros(rows);
     clampBelowSmallestWidth(state.stepOutWidth);
     clampBelowSmallestWidth(state.bermWidth);
     clampBelowSmallestWidth(state.benchHorizontalExtent);

@@ -9,7 +9,7 @@ namespace pitwright {
 // (benchesPerStack >= 1); anything else lies outside the data model.
 bool canBuildSectionProfile(const SlopeDesignState& state);
 
-// Allocates the profile and canvas arrays afresh (rows 0..numberOfBenches,
+// Allocates the profile arrays afresh (rows 0..numberOfBenches,
 // all zero) and sets the step-out width, berm width and bench horizontal
 // extent to 0 where they are below 0.01 m.
 void allocateProfileAndClampWidths(SlopeDesignState& state);

@@ -78,12 +78,12 @@ void frmPitwrightMain::mnuSaveData_Click() {
 void frmPitwrightMain::mnuOpenSavedData_Click() {
     platform_.doEvents();
     subOpenFile(std::string(kDataFileKind));
-    if (state_.openCancelled == kTrue16) {
-        state_.openCancelled = kFalse16;
+    if (openCancelled_ == kTrue16) {
+        openCancelled_ = kFalse16;
         return;
     }
 
-    openDataFile(state_.dataFileName);
+    openDataFile(dataFileName_);
 }
 
 void frmPitwrightMain::openDataFile(const std::string& path) {
@@ -260,7 +260,7 @@ void frmPitwrightMain::subSaveFile(const std::string& kind, const std::string& c
 }
 
 void frmPitwrightMain::subOpenFile(const std::string& kind) {
-    state_.dataFileName.clear();
+    dataFileName_.clear();
     platform_.doEvents();
     if (kind != kDataFileKind) {
         return;
@@ -269,10 +269,10 @@ void frmPitwrightMain::subOpenFile(const std::string& kind) {
     prepareOpenDialog(dialog.settings);
     const std::optional<std::string> path = dialog.showOpen();
     if (!path || path->empty()) {
-        state_.openCancelled = kTrue16;
+        openCancelled_ = kTrue16;
         return;
     }
-    state_.dataFileName = *path;
+    dataFileName_ = *path;
 }
 
 } // namespace pitwright

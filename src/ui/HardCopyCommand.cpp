@@ -1,5 +1,5 @@
 // "Print a hard copy".
-#include "section/HardCopyLook.h"
+#include "ui/HardCopyLook.h"
 #include "ui/UserMessages.h"
 #include "ui/frmPitwrightMain.h"
 

@@ -46,10 +46,57 @@ constexpr ControlId kLabelsClosedByReset[] = {
     lblBenchHorizontalExtend,
 };
 
+// Which reaction each control runs on each event; a control and event not
+// listed run nothing.
+struct Reaction {
+    ControlId control;
+    WindowEvent event;
+    void (frmPitwrightMain::*run)();
+};
+constexpr Reaction kReactions[] = {
+    {txtSlopeHeight, WindowEvent::Change, &frmPitwrightMain::txtSlopeHeight_Change},
+    {txtBenchHeight, WindowEvent::Change, &frmPitwrightMain::txtBenchHeight_Change},
+    {txtBenchesPerStack, WindowEvent::Change, &frmPitwrightMain::txtBenchesPerStack_Change},
+    {txtCrestToToeSlopeAngle, WindowEvent::Change,
+     &frmPitwrightMain::txtCrestToToeSlopeAngle_Change},
+    {txtToeToToeSlopeAngle, WindowEvent::Change, &frmPitwrightMain::txtToeToToeSlopeAngle_Change},
+    {txtStackAngle, WindowEvent::Change, &frmPitwrightMain::txtStackAngle_Change},
+    {txtBenchAngle, WindowEvent::Change, &frmPitwrightMain::txtBenchAngle_Change},
+
+    {txtSlopeHeight, WindowEvent::GotFocus, &frmPitwrightMain::txtSlopeHeight_GotFocus},
+    {txtBenchHeight, WindowEvent::GotFocus, &frmPitwrightMain::txtBenchHeight_GotFocus},
+    {txtBenchesPerStack, WindowEvent::GotFocus, &frmPitwrightMain::txtBenchesPerStack_GotFocus},
+    {txtCrestToToeSlopeAngle, WindowEvent::GotFocus,
+     &frmPitwrightMain::txtCrestToToeSlopeAngle_GotFocus},
+    {txtToeToToeSlopeAngle, WindowEvent::GotFocus,
+     &frmPitwrightMain::txtToeToToeSlopeAngle_GotFocus},
+    {txtStackAngle, WindowEvent::GotFocus, &frmPitwrightMain::txtStackAngle_GotFocus},
+    {txtBenchAngle, WindowEvent::GotFocus, &frmPitwrightMain::txtBenchAngle_GotFocus},
+    {cmdCalcAndDraw, WindowEvent::GotFocus, &frmPitwrightMain::cmdCalcAndDraw_GotFocus},
+
+    {optCrestToToeSlopeAngle, WindowEvent::Click, &frmPitwrightMain::optCrestToToeSlopeAngle_Click},
+    {optToeToToeSlopeAngle, WindowEvent::Click, &frmPitwrightMain::optToeToToeSlopeAngle_Click},
+    {cmdCalcAndDraw, WindowEvent::Click, &frmPitwrightMain::cmdCalcAndDraw_Click},
+    {cmd3Dview, WindowEvent::Click, &frmPitwrightMain::cmd3Dview_Click},
+    {cmdPrintHardCopy, WindowEvent::Click, &frmPitwrightMain::cmdPrintHardCopy_Click},
+    {cmdResetValues, WindowEvent::Click, &frmPitwrightMain::cmdResetValues_Click},
+    {cmdClearAngles, WindowEvent::Click, &frmPitwrightMain::cmdClearAngles_Click},
+    {cmdClearPicture, WindowEvent::Click, &frmPitwrightMain::cmdClearPicture_Click},
+};
+
 } // namespace
 
 frmPitwrightMain::frmPitwrightMain(WindowPlatform& platform) : platform_(platform) {
-    controls_.setChangeHandler([this](ControlId id) { textChanged(id); });
+    controls_.setChangeHandler([this](ControlId id) { react(id, WindowEvent::Change); });
+}
+
+void frmPitwrightMain::react(ControlId id, WindowEvent event) {
+    for (const Reaction& reaction : kReactions) {
+        if (reaction.control == id && reaction.event == event) {
+            (this->*reaction.run)();
+            return;
+        }
+    }
 }
 
 void frmPitwrightMain::userEditedText(ControlId id, const std::string& text) {
@@ -61,102 +108,19 @@ void frmPitwrightMain::focusGained(ControlId id) {
         return;
     }
     focused_ = id;
-    runGotFocus(id);
+    react(id, WindowEvent::GotFocus);
 }
 
 void frmPitwrightMain::clicked(ControlId id) {
-    switch (id) {
-    case optCrestToToeSlopeAngle:
+    if (id == optCrestToToeSlopeAngle || id == optToeToToeSlopeAngle) {
         controls_.selectOption(id);
-        optCrestToToeSlopeAngle_Click();
-        break;
-    case optToeToToeSlopeAngle:
-        controls_.selectOption(id);
-        optToeToToeSlopeAngle_Click();
-        break;
-    case cmdCalcAndDraw:
+    }
+    if (id == cmdCalcAndDraw) {
         // The click gives the command the focus first, so its angle check
         // has run before the drawing.
         moveFocus(cmdCalcAndDraw);
-        cmdCalcAndDraw_Click();
-        break;
-    case cmd3Dview:
-        cmd3Dview_Click();
-        break;
-    case cmdPrintHardCopy:
-        cmdPrintHardCopy_Click();
-        break;
-    case cmdResetValues:
-        cmdResetValues_Click();
-        break;
-    case cmdClearAngles:
-        cmdClearAngles_Click();
-        break;
-    case cmdClearPicture:
-        cmdClearPicture_Click();
-        break;
-    default:
-        break;
     }
-}
-
-void frmPitwrightMain::textChanged(ControlId id) {
-    switch (id) {
-    case txtSlopeHeight:
-        txtSlopeHeight_Change();
-        break;
-    case txtBenchHeight:
-        txtBenchHeight_Change();
-        break;
-    case txtBenchesPerStack:
-        txtBenchesPerStack_Change();
-        break;
-    case txtCrestToToeSlopeAngle:
-        txtCrestToToeSlopeAngle_Change();
-        break;
-    case txtToeToToeSlopeAngle:
-        txtToeToToeSlopeAngle_Change();
-        break;
-    case txtStackAngle:
-        txtStackAngle_Change();
-        break;
-    case txtBenchAngle:
-        txtBenchAngle_Change();
-        break;
-    default:
-        break; // output fields have no reaction of their own
-    }
-}
-
-void frmPitwrightMain::runGotFocus(ControlId id) {
-    switch (id) {
-    case txtSlopeHeight:
-        txtSlopeHeight_GotFocus();
-        break;
-    case txtBenchHeight:
-        txtBenchHeight_GotFocus();
-        break;
-    case txtBenchesPerStack:
-        txtBenchesPerStack_GotFocus();
-        break;
-    case txtCrestToToeSlopeAngle:
-        txtCrestToToeSlopeAngle_GotFocus();
-        break;
-    case txtToeToToeSlopeAngle:
-        txtToeToToeSlopeAngle_GotFocus();
-        break;
-    case txtStackAngle:
-        txtStackAngle_GotFocus();
-        break;
-    case txtBenchAngle:
-        txtBenchAngle_GotFocus();
-        break;
-    case cmdCalcAndDraw:
-        cmdCalcAndDraw_GotFocus();
-        break;
-    default:
-        break;
-    }
+    react(id, WindowEvent::Click);
 }
 
 void frmPitwrightMain::moveFocus(ControlId id) {

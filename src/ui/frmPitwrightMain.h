@@ -6,10 +6,19 @@
 #include "ui/UserMessages.h"
 #include "ui/WindowPlatform.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace pitwright {
+
+// A 16-bit boolean as the window keeps it: True is -1, False is 0.
+using Bool16 = std::int16_t;
+inline constexpr Bool16 kTrue16 = -1;
+inline constexpr Bool16 kFalse16 = 0;
+
+// The events a control reacts to.
+enum class WindowEvent : std::uint8_t { Change, GotFocus, Click };
 
 // The main window without its toolkit: the design record, the controls as
 // data and every reaction, named control + "_" + event. Reactions take no
@@ -35,6 +44,11 @@ public:
     void clicked(ControlId id);
     // The control that holds the focus, as far as the window knows.
     std::optional<ControlId> focusedControl() const { return focused_; }
+
+    // What the open routine leaves for the open command: the chosen path,
+    // and whether the dialog was cancelled or gave no name.
+    const std::string& dataFileName() const { return dataFileName_; }
+    Bool16 openCancelled() const { return openCancelled_; }
 
     // --- Start state --------------------------------------------------------
     void Form_Load();
@@ -86,8 +100,8 @@ public:
     void cmdPrintHardCopy_Click();
 
 private:
-    void textChanged(ControlId id);
-    void runGotFocus(ControlId id);
+    // Runs the reaction the control has to the event, if any.
+    void react(ControlId id, WindowEvent event);
     // Moves the focus to an available control; its focus reaction runs when
     // the focus was elsewhere. An unavailable control keeps no focus move.
     void moveFocus(ControlId id);
@@ -116,6 +130,8 @@ private:
     // came since.
     bool profileDrawn_ = false;
     std::string fileKind_;
+    std::string dataFileName_;
+    Bool16 openCancelled_ = kFalse16;
 };
 
 } // namespace pitwright

@@ -19,7 +19,9 @@ SlopeDesignState workedExample() {
 TEST(SectionDrawing, MapsTheWorkedExampleOntoTheCanvas) {
     SlopeDesignState s = workedExample();
     RecordingCanvas canvas(560, 520);
-    ASSERT_EQ(drawSection(s, canvas), SectionDrawing::Drawn);
+    SectionCanvas drawn;
+    ASSERT_EQ(drawSection(s, canvas, drawn), SectionDrawing::Drawn);
+    EXPECT_EQ(drawn.canvasX.rows(), 5u);
 
     const double expected[5][3] = {{15, 115, 15},
                                    {163.529, 192.647, 112.059},
@@ -27,12 +29,12 @@ TEST(SectionDrawing, MapsTheWorkedExampleOntoTheCanvas) {
                                    {367.353, 396.471, 306.176},
                                    {445, 545, 403.235}};
     for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_NEAR(s.canvasX(i, 0), expected[i][0], 5e-4) << "row " << i;
-        EXPECT_NEAR(s.canvasX(i, 1), expected[i][1], 5e-4) << "row " << i;
-        EXPECT_NEAR(s.canvasY(i, 0), expected[i][2], 5e-4) << "row " << i;
+        EXPECT_NEAR(drawn.canvasX(i, 0), expected[i][0], 5e-4) << "row " << i;
+        EXPECT_NEAR(drawn.canvasX(i, 1), expected[i][1], 5e-4) << "row " << i;
+        EXPECT_NEAR(drawn.canvasY(i, 0), expected[i][2], 5e-4) << "row " << i;
     }
-    EXPECT_NEAR(s.canvasCrestEndX, 545, 1e-9);
-    EXPECT_NEAR(s.canvasBaseY, 453.235, 5e-4);
+    EXPECT_NEAR(drawn.canvasCrestEndX, 545, 1e-9);
+    EXPECT_NEAR(drawn.canvasBaseY, 453.235, 5e-4);
 }
 
 TEST(SectionDrawing, DrawsTheWallTwiceAsThickAsTheOtherLines) {
@@ -58,10 +60,11 @@ TEST(SectionDrawing, ATallWallIsScaledByHeight) {
     s.benchHeight = 100;
     buildSectionProfile(s);
     RecordingCanvas canvas(560, 520);
-    ASSERT_EQ(drawSection(s, canvas), SectionDrawing::Drawn);
+    SectionCanvas drawn;
+    ASSERT_EQ(drawSection(s, canvas, drawn), SectionDrawing::Drawn);
     // The base line lies 15 units above the bottom of the canvas.
-    EXPECT_NEAR(s.canvasBaseY, 520 - 15, 1e-9);
-    EXPECT_LT(s.canvasCrestEndX, 545);
+    EXPECT_NEAR(drawn.canvasBaseY, 520 - 15, 1e-9);
+    EXPECT_LT(drawn.canvasCrestEndX, 545);
 }
 
 TEST(SectionDrawing, RefusesWallsThatCannotBeScaled) {
@@ -88,8 +91,9 @@ TEST(SectionDrawing, VerticalFacesStillScaleByTheLedges) {
     s.benchHorizontalExtent = 0;
     buildSectionProfile(s);
     RecordingCanvas canvas(560, 520);
-    ASSERT_EQ(drawSection(s, canvas), SectionDrawing::Drawn);
-    EXPECT_DOUBLE_EQ(s.canvasX(1, 0), s.canvasX(0, 1));
+    SectionCanvas drawn;
+    ASSERT_EQ(drawSection(s, canvas, drawn), SectionDrawing::Drawn);
+    EXPECT_DOUBLE_EQ(drawn.canvasX(1, 0), drawn.canvasX(0, 1));
 }
 
 } // namespace

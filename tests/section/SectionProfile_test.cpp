@@ -47,7 +47,6 @@ TEST(SectionProfile, TracesTheWorkedExample) {
     SlopeDesignState s = design(4, 2, 1, 10, 5, 3, 8);
     ASSERT_TRUE(buildSectionProfile(s));
     expectRows(s, {{0, 0, 0}, {5, 8, 10}, {13, 21, 20}, {26, 29, 30}, {34, 34, 40}});
-    EXPECT_EQ(s.canvasX.rows(), 5u);
 }
 
 TEST(SectionProfile, ASingleBenchIsOneFaceBetweenToeAndCrest) {

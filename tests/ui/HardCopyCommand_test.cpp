@@ -1,4 +1,4 @@
-#include "section/HardCopyLook.h"
+#include "ui/HardCopyLook.h"
 #include "support/FakePlatform.h"
 #include "ui/frmPitwrightMain.h"
 

@@ -53,7 +53,7 @@ TEST_F(OpenSavedData, ADesignComesBackDrawnInAFreshWindow) {
     EXPECT_TRUE(next->form.controls().enabled(cmd3Dview));
     EXPECT_EQ(next->form.focusedControl(), cmdCalcAndDraw);
     EXPECT_TRUE(next->platform.messages.empty());
-    EXPECT_EQ(next->form.state().openCancelled, kFalse16);
+    EXPECT_EQ(next->form.openCancelled(), kFalse16);
 }
 
 // The old design's bench count must not raise the new slope: opening over a
@@ -163,8 +163,8 @@ TEST_F(OpenSavedData, CancelLeavesTheWindowAlone) {
     w.form.mnuOpenSavedData_Click(); // nothing queued: Cancel
     EXPECT_EQ(allTexts(w), before);
     EXPECT_TRUE(w.platform.messages.empty());
-    EXPECT_EQ(w.form.state().openCancelled, kFalse16);
-    EXPECT_TRUE(w.form.state().dataFileName.empty());
+    EXPECT_EQ(w.form.openCancelled(), kFalse16);
+    EXPECT_TRUE(w.form.dataFileName().empty());
 }
 
 // An incomplete design is not drawn: the drawing would show the design
