@@ -1,5 +1,6 @@
 #include "fuzz/EventSequenceFuzzer.h"
 
+#include "export3d/AscText.h"
 #include "export3d/Surface3D.h"
 #include "files/DataFile.h"
 #include "model/MainWindowControls.h"
@@ -260,6 +261,15 @@ std::string EventSequenceFuzzer::brokenFileInvariant() {
             return {};
         }
         const long long n = s.numberOfBenches;
+        // The shell is the drawn wall's: its profile has a row for every
+        // bench and none left over from a design before.
+        if (s.profileX.rows() != static_cast<std::size_t>(n + 1)) {
+            return "a 3D file was written for " + formatCount(n) + " benches from a profile of " +
+                   formatCount(static_cast<long long>(s.profileX.rows())) + " rows";
+        }
+        if (shell->second != ascText(build3DSurface(s)) + "\r\n") {
+            return "the 3D file is not the shell of the drawn profile";
+        }
         const auto lines = std::count(shell->second.begin(), shell->second.end(), '\n');
         // Panels open with "3" in the fourth of the five fields.
         long long opened = 0;

@@ -32,7 +32,7 @@ public:
     }
     Canvas& canvas() override { return picture; }
     FileDialog& fileDialog() override { return dialog; }
-    FileStore& fileStore() override { return files; }
+    FileStore& fileStore() override { return diskStore != nullptr ? *diskStore : files; }
 
     std::vector<Message> messages;
     std::vector<ControlId> focusMoves;
@@ -43,6 +43,8 @@ public:
     RecordingCanvas picture;
     FakeFileDialog dialog;
     FakeFileStore files;
+    // Files on a real disk instead of in `files`, where a test sets one.
+    FileStore* diskStore = nullptr;
 };
 
 } // namespace pitwright::testing

@@ -1,5 +1,5 @@
-#include "ui/HardCopyLook.h"
 #include "support/FakePlatform.h"
+#include "ui/HardCopyLook.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <gtest/gtest.h>

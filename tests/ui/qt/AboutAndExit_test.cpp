@@ -1,7 +1,7 @@
 // The About window, the disclaimer window, and leaving the program.
+#include "ui/qt/WindowDriver.h"
 #include "ui/qt/frmSlopeAbout.h"
 #include "ui/qt/frmSlopeSplash.h"
-#include "ui/qt/WindowDriver.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,11 +1,14 @@
 // The designs of the height and angle examples typed into the real window
 // with the keyboard, Tab by Tab, and the window's answers at each stage.
+#include "ui/frmPitwrightMain.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/WindowDriver.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <set>
 
@@ -317,6 +320,36 @@ private slots:
         for (ControlId id : {cmdPrintHardCopy, cmd3Dview, cmdClearAngles, cmdClearPicture}) {
             QVERIFY(usable(id)); // as they were
         }
+    }
+
+    // A data file without a bench height, opened over a drawn design, used
+    // to bring the old drawing back and export the old wall.
+    void anOpenedDesignThatCannotBeDrawnLeavesNoOldDrawing() {
+        typeHeights("100", "10", "5");
+        type("45");
+        pressTab();
+        type("60");
+        pressTab();
+        type("75");
+        QTest::mouseClick(widget(cmdCalcAndDraw), Qt::LeftButton);
+        QVERIFY(!picture().strokes().empty());
+        QVERIFY(usable(cmd3Dview));
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath("three.DAT");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("3\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        file.close();
+        QTest::mouseClick(widget(cmdResetValues), Qt::LeftButton);
+        window->form().openDataFile(path.toStdString());
+
+        QVERIFY(picture().strokes().empty());
+        QVERIFY(!usable(cmd3Dview));
+        QCOMPARE(text(txtComment), "Data-file opened: '" + path + "'");
+        QCOMPARE(boxes->seen.size(), std::size_t{1});
+        QCOMPARE(boxes->seen.front().text,
+                 QString("The opened design cannot be drawn: \"Bench height\" is empty or 0."));
     }
 };
 
