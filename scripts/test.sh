@@ -7,20 +7,17 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release
-ctest --test-dir build/release --output-on-failure
+cmake --preset release
+cmake --build --preset release
+ctest --preset release
 # The Debian package of that build, unpacked and checked, not installed.
 tests/package/check_deb.sh build/release
 
-cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DPITWRIGHT_SANITIZE=ON -DPITWRIGHT_BUILD_BENCH=OFF
-cmake --build build/sanitize
-ctest --test-dir build/sanitize --output-on-failure
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
 
 # The libFuzzer targets need clang; each runs briefly under the sanitizers.
-cmake -S . -B build/libfuzzer -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPITWRIGHT_BUILD_QT=OFF -DPITWRIGHT_BUILD_BENCH=OFF \
-    -DPITWRIGHT_LIBFUZZER=ON -DPITWRIGHT_SANITIZE=ON
-cmake --build build/libfuzzer --target pitwright_libfuzzer_targets
-ctest --test-dir build/libfuzzer -L libfuzzer --output-on-failure
+cmake --preset libfuzzer
+cmake --build --preset libfuzzer
+ctest --preset libfuzzer
