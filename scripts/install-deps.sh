@@ -11,6 +11,7 @@ packages=(
     fonts-liberation
     xvfb xdotool x11-utils imagemagick
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+    python3-ezdxf admesh assimp-utils
 )
 
 missing=()
