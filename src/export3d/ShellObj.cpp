@@ -4,6 +4,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <string_view>
 
 namespace pitwright {
 namespace {
@@ -11,8 +13,9 @@ namespace {
 constexpr std::string_view kHeading =
     "# Pitwright 3D shell: x from the pit to the crest, s along strike, z down; metres\r\n";
 
-constexpr std::size_t kLongestVertexLine = 2 + 3 * (kRoundTripMaxChars + 1) + 1;
-constexpr std::size_t kLongestFaceLine = 2 + 3 * 11 + 1;
+// "v", three numbers after a blank each, CR LF; a face line, with indices
+// of at most ten digits, is shorter.
+constexpr std::size_t kLongestLine = 1 + 3 * (1 + kRoundTripMaxChars) + 2;
 
 } // namespace
 
@@ -20,7 +23,7 @@ void appendShellObj(const WatertightMesh& mesh, std::string& out) {
     out.reserve(out.size() + kHeading.size() + 40 * mesh.vertices.size() +
                 24 * mesh.triangles.size());
     out.append(kHeading);
-    std::array<char, kLongestVertexLine> line{};
+    std::array<char, kLongestLine> line{};
     for (const MeshPoint& p : mesh.vertices) {
         char* end = line.data();
         *end++ = 'v';

@@ -79,19 +79,6 @@ TEST_P(ShellObjTest, TheFacesEncloseTheVolumeOfTheDesignFacingOutwards) {
     EXPECT_NEAR(volumeOf(obj), expected, 1e-9 * expected);
 }
 
-TEST_P(ShellObjTest, VerticesReadBackExactlyAndOnce) {
-    const auto panels = build3DSurface(designedSlope(GetParam().shape));
-    const WatertightMesh mesh = buildWatertightMesh(panels).mesh;
-    const ObjMesh obj = readObj(shellObjFile(panels).bytes);
-
-    ASSERT_EQ(obj.vertices.size(), mesh.vertices.size());
-    for (std::size_t k = 0; k < mesh.vertices.size(); ++k) {
-        const MeshPoint& v = mesh.vertices[k];
-        EXPECT_EQ(obj.vertices[k], (std::array<double, 3>{v.x, v.s, v.z}));
-    }
-    EXPECT_EQ(obj.faces.size(), mesh.triangles.size());
-}
-
 INSTANTIATE_TEST_SUITE_P(Designs, ShellObjTest, ::testing::ValuesIn(kShellCases));
 
 TEST(ShellObj, RefusesWhatMakesNoSolidButKeepsNarrowLedgesFarOut) {
