@@ -185,7 +185,12 @@ bool triangulateConvex(const std::vector<std::uint32_t>& ring,
     if (m < 3) {
         return false;
     }
-    auto& [prev, next, corner, ready, waiting] = scratch;
+    // References, not a structured binding, which clang 14 cannot capture.
+    std::vector<std::size_t>& prev = scratch.prev;
+    std::vector<std::size_t>& next = scratch.next;
+    std::vector<char>& corner = scratch.corner;
+    std::vector<std::size_t>& ready = scratch.ready;
+    std::vector<std::size_t>& waiting = scratch.waiting;
     prev.resize(m);
     next.resize(m);
     corner.resize(m);
