@@ -10,8 +10,9 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation
     xvfb xdotool x11-utils imagemagick
-    cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+    cups cups-client poppler-utils libcups2-dev
     desktop-file-utils appstream dpkg-dev file
+    python3-ezdxf admesh assimp-utils
 )
 
 missing=()
