@@ -1,5 +1,7 @@
 #include "ui/UserMessages.h"
 
+#include "model/NumberText.h"
+
 namespace pitwright {
 namespace {
 
@@ -181,6 +183,45 @@ std::string printProblemMessage(const PrintOutcome& outcome) {
         break;
     }
     return "Nothing was printed. " + why;
+}
+
+CatchBermWords catchBermWords(const CatchBermCheck& check, const std::string& bermFieldText) {
+    CatchBermWords words;
+    if (check.notApplicable) {
+        words.notApplicable = *check.notApplicable == CatchBermNotApplicable::NoCatchBerm
+                                  ? "one stack, no catch berm"
+                                  : "the stack angle rounds to 0";
+        return words;
+    }
+    words.berm = bermFieldText;
+    words.required = formatRounded(check.requiredWidth, 2);
+    const std::string margin = formatRounded(check.margin, 2);
+    words.margin = check.margin >= 0 ? "+" + margin : margin;
+    words.verdict = check.meets ? "meets" : "too narrow";
+    if (check.steepestInterRampAngle) {
+        words.steepestAngle = formatRounded(*check.steepestInterRampAngle, 1);
+    }
+    return words;
+}
+
+std::string catchBermStatusText(const CatchBermCheck& check, const std::string& bermFieldText,
+                                InterRampConvention convention) {
+    const CatchBermWords words = catchBermWords(check, bermFieldText);
+    if (!words.notApplicable.empty()) {
+        return "Catch berm check (modified Ritchie): does not apply, " + words.notApplicable + ".";
+    }
+    // A mark and a word, so the verdict does not hang on colour.
+    std::string text = std::string(check.meets ? "\u2714 " : "\u2718 ") + "Catch berm " +
+                       words.berm + " m " + (check.meets ? "meets" : "is too narrow for") +
+                       " the modified Ritchie criterion, " + words.required + " m (margin " +
+                       words.margin + " m)";
+    if (!words.steepestAngle.empty()) {
+        text += "; steepest " +
+                std::string(convention == InterRampConvention::CrestToToe ? "crest-to-toe"
+                                                                          : "toe-to-toe") +
+                " angle for it " + words.steepestAngle + "\u00B0";
+    }
+    return text + ".";
 }
 
 } // namespace pitwright

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/CatchBermCheck.h"
 #include "export3d/ShellRefusal.h"
 #include "files/FileStore.h"
 #include "model/SlopeRelations.h"
@@ -48,5 +49,20 @@ struct OpenedDesignGap {
 std::string openedDesignGapMessage(const OpenedDesignGap& gap);
 
 std::string printProblemMessage(const PrintOutcome& outcome);
+
+// The catch berm check as figures in words, the same wherever they show:
+// the status bar, a drawing's title block, the command line.
+struct CatchBermWords {
+    std::string notApplicable; // why the check does not apply, or empty
+    std::string berm;          // the berm width as its field shows it, in metres
+    std::string required;      // what the criterion asks, in metres
+    std::string margin;        // berm less required, signed, in metres
+    std::string verdict;       // "meets" or "too narrow", never a colour alone
+    std::string steepestAngle; // degrees, 1 decimal, or empty where none
+};
+CatchBermWords catchBermWords(const CatchBermCheck& check, const std::string& bermFieldText);
+// One line for the status bar.
+std::string catchBermStatusText(const CatchBermCheck& check, const std::string& bermFieldText,
+                                InterRampConvention convention);
 
 } // namespace pitwright

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checks/CatchBermCheck.h"
 #include "model/ControlSet.h"
 #include "model/SlopeDesignState.h"
 #include "model/SlopeRelations.h"
@@ -98,6 +99,13 @@ public:
 
     // --- Hard copy ----------------------------------------------------------
     void cmdPrintHardCopy_Click();
+
+    // --- Checks ---------------------------------------------------------------
+    // The catch berm against the modified Ritchie criterion, once the berm
+    // width field shows a width; nothing before.
+    std::optional<CatchBermCheck> catchBermCheck() const;
+    // The same in words, for the status bar; empty before the berm is known.
+    std::string catchBermStatus() const;
 
 private:
     // Runs the reaction the control has to the event, if any.

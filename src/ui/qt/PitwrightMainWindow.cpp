@@ -2,6 +2,7 @@
 
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/AppIcon.h"
+#include "ui/qt/CheckStatusBar.h"
 #include "ui/qt/ControlBinder.h"
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/LayoutUnits.h"
@@ -37,11 +38,15 @@ PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
     buildMenu();
     setFont(client->font());
     menuBar()->setFont(client->font());
-    setFixedSize(sizeHint());
 
     platform_ = std::make_unique<QtWindowPlatform>(*this, *widgets_);
     form_ = std::make_unique<frmPitwrightMain>(*platform_);
     binder_ = std::make_unique<ControlBinder>(*form_, *widgets_, *platform_);
+    // Below the client area, which keeps its size: the window grows by it.
+    statusBar_ = new CheckStatusBar(*form_, *widgets_, this);
+    statusBar_->setFont(client->font());
+    setStatusBar(statusBar_);
+    setFixedSize(sizeHint());
     form_->Form_Load();
     // The window opens with the focus on its first tab stop.
     if (QWidget* first = widgets_->firstTabStop()) {

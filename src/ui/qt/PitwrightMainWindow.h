@@ -10,6 +10,7 @@
 
 namespace pitwright {
 
+class CheckStatusBar;
 class ControlBinder;
 class ControlWidgets;
 class QtWindowPlatform;
@@ -27,6 +28,8 @@ public:
     frmPitwrightMain& form() { return *form_; }
     const ControlWidgets& controls() const { return *widgets_; }
     QtWindowPlatform& platform() { return *platform_; }
+    // The bar at the foot of the window with the design's checks.
+    const CheckStatusBar& checkStatusBar() const { return *statusBar_; }
     // The About window while it is open, else nullptr.
     frmSlopeAbout* aboutWindow() const { return about_.data(); }
 
@@ -48,6 +51,7 @@ private:
     std::unique_ptr<QtWindowPlatform> platform_;
     std::unique_ptr<frmPitwrightMain> form_;
     std::unique_ptr<ControlBinder> binder_;
+    CheckStatusBar* statusBar_ = nullptr;
     QPointer<frmSlopeAbout> about_;
     std::function<void()> endProgram_;
 };

@@ -211,11 +211,14 @@ TEST_F(OnDefaultPrinter, PrintsTheDrawingAndTheValuesOnWhiteWithoutCommands) {
                          txtComment, lblToeToToeSlopeAngle, txtNumberBenches}) {
         EXPECT_LT(buttonFaceShare(page, map(placeInWindow(id))), 0.25) << controlSpec(id).name;
     }
-    const QRectF client = placeInWindow(frmPitwrightMain);
-    const QRectF gapBesidePicture(placeInWindow(Picture1).right() + 1, client.top(),
+    // Within the client area: the status bar below it carries the checks.
+    const QWidget& area = *window.centralWidget();
+    const QRectF client(QPointF(area.mapTo(&window, QPoint(0, 0))), QSizeF(area.size()));
+    // A pixel in from the menu bar above and the status bar below.
+    const QRectF gapBesidePicture(placeInWindow(Picture1).right() + 1, client.top() + 1,
                                   placeInWindow(fraSlopeAngles).left() -
                                       placeInWindow(Picture1).right() - 2,
-                                  client.height());
+                                  client.height() - 2);
     EXPECT_EQ(nonWhitePixels(page, map(gapBesidePicture)), 0);
 }
 

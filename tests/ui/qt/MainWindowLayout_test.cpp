@@ -2,6 +2,7 @@
 // it, with its look, and the window's frame, menu and start state.
 #include "model/MainWindowControls.h"
 #include "ui/frmPitwrightMain.h"
+#include "ui/qt/CheckStatusBar.h"
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/WindowDriver.h"
@@ -99,6 +100,19 @@ private slots:
         QCOMPARE(window->centralWidget()->size(), QSize(794, 554));
         const QRect screen = window->screen()->availableGeometry();
         QVERIFY(qAbs(window->frameGeometry().center().x() - screen.center().x()) <= 3);
+    }
+
+    // The status bar with the design's checks lies below the client area,
+    // which keeps its size and places; the window grows by the bar.
+    void theCheckStatusBarSitsBelowTheClientAreaAndTakesNoFocus() {
+        const QWidget& bar = window->checkStatusBar();
+        QVERIFY(bar.isVisible());
+        QCOMPARE(bar.y(), window->centralWidget()->geometry().bottom() + 1);
+        QCOMPARE(window->height(), window->menuBar()->height() + 554 + bar.height());
+        QCOMPARE(bar.focusPolicy(), Qt::NoFocus);
+        for (const QWidget* child : bar.findChildren<QWidget*>()) {
+            QCOMPARE(child->focusPolicy(), Qt::NoFocus);
+        }
     }
 
     void theMenuHoldsFileWithTwoSeparatorsAndAbout() {

@@ -1,6 +1,7 @@
 // The designs of the height and angle examples typed into the real window
 // with the keyboard, Tab by Tab, and the window's answers at each stage.
 #include "ui/frmPitwrightMain.h"
+#include "ui/qt/CheckStatusBar.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/WindowDriver.h"
 
@@ -119,6 +120,8 @@ private slots:
         QCOMPARE(text(txtStepOutWidth), QString("3.87"));
         QVERIFY(usable(cmdCalcAndDraw));
         QVERIFY(!usable(cmd3Dview));
+        // The catch berm check follows the typing at the foot of the window.
+        QVERIFY(window->checkStatusBar().shownText().contains("Catch berm 42.26 m meets"));
 
         pressTab();
         QCOMPARE(focusedName(), QString("cmdCalcAndDraw"));
