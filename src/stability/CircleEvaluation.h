@@ -45,8 +45,8 @@ struct CircleResult {
     int iterations = 0;
 };
 
-// Evaluates circles on one surface, reusing its buffers between calls: one
-// evaluator per thread.
+// Evaluates circles on its own copy of a surface, reusing its buffers
+// between calls: one evaluator per thread.
 class CircleEvaluator {
 public:
     CircleEvaluator(const Ground& surface, const Strength& strength, double unitWeight,
@@ -60,7 +60,7 @@ public:
 private:
     CircleStatus checkMass(const Circle& circle, const SlipMass& mass);
 
-    const Ground& surface_;
+    Ground surface_;
     Strength strength_;
     double unitWeight_;
     MassLimits limits_;
