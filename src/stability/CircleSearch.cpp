@@ -548,11 +548,15 @@ SearchResult searchCriticalCircle(const GroundModel& ground, const Material& mat
     c.entryChainage = detail.mass.entry.chainage + offset;
     c.slices = detail.slices;
     c.bishopIterations = detail.iterations;
-    // A centre on the border of the grid, or an arc between stretches at
-    // its flattest or fullest: a wider search might find a lower factor.
+    // A centre on the border of the grid, a circle down at the deepest level
+    // where no firm base sets it, or an arc between stretches at its
+    // flattest or fullest: a wider search might find a lower factor.
     const bool between = best.family == Family::BetweenStretches;
     for (std::size_t d = between ? 2 : 0; d < (between ? 3u : 2u); ++d) {
         result.onGridBorder = result.onGridBorder || best.z[d] == 0.0 || best.z[d] == 1.0;
+    }
+    if (best.family == Family::Tangent && best.z[2] == 0.0 && !ground.firmBase) {
+        result.onGridBorder = true;
     }
     return result;
 }

@@ -83,8 +83,9 @@ struct SearchResult {
     CriticalCircle critical; // zero unless found
 
     // The search: its grid, how many circles it tried and how many of them
-    // gave a factor of safety, and whether the critical centre lies on the
-    // border of the grid (a wider grid might find a lower factor).
+    // gave a factor of safety, and whether the critical circle lies on a
+    // border the settings drew (centre on the edge of the grid, or down at
+    // depthBelowToe): a wider search might find a lower factor.
     int gridAlong = 0;
     int gridAway = 0;
     int radiiPerCentre = 0;

@@ -69,21 +69,25 @@ TEST(CircleSearch, KeepsExitAndEntryWithinTheirStretches) {
 }
 
 // With rock below the floor, circles may pass under it; a firm base at the
-// floor's level forbids that, and can only raise the least factor.
+// floor's level forbids that, can only raise the least factor, and the
+// critical circle then often just touches it: the search reaches that edge.
 TEST(CircleSearch, FirmBaseAtTheFloorKeepsTheSlipSurfaceAboveIt) {
-    const Material weak{20, 20, 5}; // deep circles
+    const Material weak{20, 20, 5};
     const SearchResult rock = searchCriticalCircle(kSlope, weak, {}, {});
     const SearchResult based = searchCriticalCircle({kSlope.surface, 0.0}, weak, {}, {});
     ASSERT_EQ(rock.status, SearchStatus::Found);
     ASSERT_EQ(based.status, SearchStatus::Found);
     EXPECT_LT(rock.critical.circle.y - rock.critical.circle.radius, -0.5);
+    EXPECT_LT(rock.critical.exitPoint.x, 0); // out through the floor
+    EXPECT_NEAR(based.critical.circle.y - based.critical.circle.radius, 0, 1e-9);
     for (const Slice& s : based.critical.slices) {
         EXPECT_GE(s.baseY, -1e-9);
     }
     EXPECT_GE(based.critical.factorOfSafety, rock.critical.factorOfSafety);
+    EXPECT_FALSE(based.onGridBorder);
 }
 
-TEST(CircleSearch, SaysWhenTheCriticalCentreIsOnTheBorderOfTheGrid) {
+TEST(CircleSearch, SaysWhenTheCriticalCircleIsOnABorderOfTheSearch) {
     EXPECT_FALSE(searchCriticalCircle(kSlope, kRock, {}, {}).onGridBorder);
     SearchSettings narrow;
     narrow.awayFrom = 0.1;
@@ -91,6 +95,13 @@ TEST(CircleSearch, SaysWhenTheCriticalCentreIsOnTheBorderOfTheGrid) {
     const SearchResult r = searchCriticalCircle(kSlope, kRock, {}, narrow);
     ASSERT_EQ(r.status, SearchStatus::Found);
     EXPECT_TRUE(r.onGridBorder);
+
+    // Without friction or a firm base the critical circle goes as deep as
+    // the search lets it.
+    const SearchResult clay = searchCriticalCircle(kSlope, {20, 30, 0}, {}, {});
+    ASSERT_EQ(clay.status, SearchStatus::Found);
+    EXPECT_NEAR(clay.critical.circle.y - clay.critical.circle.radius, -10, 1e-9);
+    EXPECT_TRUE(clay.onGridBorder);
 }
 
 TEST(CircleSearch, RefusesBadInputWithAReasonAndNoFigures) {

@@ -69,16 +69,6 @@ TEST(PublishedResults, BishopAndOrdinaryMethodAgreeWithoutFriction) {
     }
 }
 
-// With friction the two differ: the ordinary method is the lower one here.
-TEST(PublishedResults, BishopAndOrdinaryMethodDifferWithFriction) {
-    MassLimits limits;
-    CircleEvaluator evaluator(acadsGround().surface, strengthOf(kAcadsMaterial), 20, limits);
-    const CircleResult r = evaluator.analyse({29.5, 54, 29});
-    ASSERT_EQ(r.status, CircleStatus::Admissible);
-    const FactorResult ordinary = ordinaryFactorOfSafety(r.slices, strengthOf(kAcadsMaterial));
-    EXPECT_LT(ordinary.factor, r.factor * 0.995);
-}
-
 // Doubling a material value doubles every term it enters without rounding,
 // so the whole search takes the same path.
 TEST(PublishedResults, FactorScalesWithCohesionWithoutFriction) {
