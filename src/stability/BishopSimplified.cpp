@@ -70,9 +70,14 @@ FactorResult bishopFactorOfSafety(std::span<const Slice> slices, const Strength&
     };
     if (tanPhi == 0) {
         // m-alpha does not depend on F: one pass gives it.
-        result.factor = next(1.0);
-        result.status = FactorStatus::Found;
+        const double f = next(1.0);
         result.iterations = 1;
+        if (std::isfinite(f)) {
+            result.factor = f;
+            result.status = FactorStatus::Found;
+        } else {
+            result.status = FactorStatus::NotConverged;
+        }
         return result;
     }
 
@@ -138,9 +143,13 @@ FactorResult ordinaryFactorOfSafety(std::span<const Slice> slices, const Strengt
         resisting +=
             strength.cohesion * s.baseLength() + s.weight * s.cosBase * strength.tanFriction;
     }
+    result.iterations = 1;
+    if (!std::isfinite(resisting)) {
+        result.status = FactorStatus::NotConverged;
+        return result;
+    }
     result.factor = resisting / driving;
     result.status = FactorStatus::Found;
-    result.iterations = 1;
     return result;
 }
 

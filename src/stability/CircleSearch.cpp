@@ -48,7 +48,7 @@ using Coordinates = std::array<double, 3>;
 struct Probe {
     Family family = Family::Tangent;
     Coordinates z{};
-    std::array<int, 3> index{}; // grid position, for keeping refinement starts apart
+    std::array<int, 3> index{}; // grid position, for finding the grid's local minima
     double factor = kInfinity;
 };
 

@@ -33,11 +33,20 @@ TEST(BishopSimplified, SolvesOneSliceByHand) {
     EXPECT_NEAR(ordinaryFactorOfSafety(slices, {10, 0.5}).factor, (10 / 0.8 + 40) / 60, 1e-12);
 }
 
-TEST(BishopSimplified, NoStrengthGivesZero) {
+TEST(BishopSimplified, NoStrengthGivesZeroAndNoFigureOverflows) {
     const std::vector<Slice> slices{slice(1, 100, 30), slice(1, 50, -10)};
-    const FactorResult f = bishopFactorOfSafety(slices, {0, 0}, {});
-    EXPECT_EQ(f.status, FactorStatus::Found);
-    EXPECT_EQ(f.factor, 0);
+    const FactorResult none = bishopFactorOfSafety(slices, {0, 0}, {});
+    EXPECT_EQ(none.status, FactorStatus::Found);
+    EXPECT_EQ(none.factor, 0);
+
+    for (const Strength& huge : {Strength{1e308, 0}, Strength{1e308, 0.5}}) {
+        const FactorResult f = bishopFactorOfSafety(slices, huge, {});
+        EXPECT_EQ(f.status, FactorStatus::NotConverged);
+        EXPECT_EQ(f.factor, 0);
+        EXPECT_EQ(ordinaryFactorOfSafety(slices, huge).factor, 0);
+    }
+    const std::vector<Slice> heavy{slice(1, 1e308, 30), slice(1, 1e308, 40)};
+    EXPECT_EQ(bishopFactorOfSafety(heavy, {10, 0.5}, {}).status, FactorStatus::NoDrivingMoment);
 }
 
 TEST(BishopSimplified, AMassThatDoesNotTurnTowardThePitHasNoFactor) {
