@@ -101,5 +101,31 @@ TEST(WallStability, StacksOfOneFaceHaveNoAdmissibleCircle) {
     EXPECT_EQ(r.stackFactors, (std::vector<double>{0, 0, 0}));
 }
 
+// The default search against one with three times the grid on each side,
+// a wider frame and more refined minima: it should miss little.
+TEST(WallStability, DefaultSearchAgreesWithADenserOne) {
+    SearchSettings dense;
+    dense.centresAlong = 36;
+    dense.centresAway = 36;
+    dense.tangentLevels = 36;
+    dense.refinedMinima = 24;
+    dense.alongFrom = -1;
+    dense.alongTo = 3.5;
+    dense.awayFrom = 0.03;
+    dense.awayTo = 8;
+    for (const testing::WallShape& shape :
+         {testing::WallShape{}, testing::WallShape{12, 4, 12, 65, 4.2, 19}}) {
+        const SlopeDesignState s = designedWall(shape);
+        const auto usual =
+            analyseWallStability(s.profileX, s.profileY, shape.benchesPerStack, kRock, {});
+        const auto fine =
+            analyseWallStability(s.profileX, s.profileY, shape.benchesPerStack, kRock, dense);
+        const double overall = fine.overall.critical.factorOfSafety;
+        const double stack = fine.worstStack.critical.factorOfSafety;
+        EXPECT_NEAR(usual.overall.critical.factorOfSafety, overall, 0.002 * overall);
+        EXPECT_NEAR(usual.worstStack.critical.factorOfSafety, stack, 0.005 * stack);
+    }
+}
+
 } // namespace
 } // namespace pitwright::stability
