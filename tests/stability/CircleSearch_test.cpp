@@ -37,21 +37,6 @@ TEST(CircleSearch, ReportsItsGridAndGivesTheSameResultOnAnyNumberOfThreads) {
     }
 }
 
-TEST(CircleSearch, TheCriticalCircleCarriesItsSlices) {
-    const SearchResult r = searchCriticalCircle(kSlope, kRock, {}, {});
-    ASSERT_EQ(r.status, SearchStatus::Found);
-    const CriticalCircle& c = r.critical;
-    ASSERT_FALSE(c.slices.empty());
-    EXPECT_EQ(c.slices.front().xLeft, c.exitPoint.x);
-    EXPECT_EQ(c.slices.back().xRight, c.entryPoint.x);
-    EXPECT_LT(c.exitChainage, c.entryChainage);
-    EXPECT_NEAR(std::hypot(c.exitPoint.x - c.circle.x, c.exitPoint.y - c.circle.y), c.circle.radius,
-                1e-9);
-    EXPECT_NEAR(std::hypot(c.entryPoint.x - c.circle.x, c.entryPoint.y - c.circle.y),
-                c.circle.radius, 1e-9);
-    EXPECT_GT(c.bishopIterations, 0);
-}
-
 TEST(CircleSearch, KeepsExitAndEntryWithinTheirStretches) {
     // Exit on the lower half of the face, entry on the upper half.
     const double face = std::hypot(20.0, 10.0);

@@ -35,13 +35,6 @@ TEST(WallGround, FlatFloorAndBackTwiceTheHeightLongWithRockBelow) {
     }
 }
 
-TEST(WallGround, VerticalFacesWithoutLedgesMakeOneFace) {
-    const SlopeDesignState s = designedWall({4, 2, 10, 90, 0, 0});
-    const WallGround wall = buildWallGround(s.profileX, s.profileY);
-    ASSERT_EQ(wall.problem, WallProblem::None);
-    EXPECT_EQ(wall.model.surface.points().size(), 4u); // floor, toe, crest, back
-}
-
 TEST(WallGround, NamesWhatIsWrongWithTheProfile) {
     using enum WallProblem;
     SlopeDesignState s = designedWall({2, 1, 10, 75, 3, 8});
