@@ -10,8 +10,8 @@ namespace pitwright {
 using enum ControlId;
 
 void frmPitwrightMain::cmdCalcAndDraw_Click() {
-    profileDrawn_ = false;
     if (!canBuildSectionProfile(state_)) {
+        setProfileDrawn(false);
         platform_.messageBox(profileOutsideModelMessage(), kAppTitle);
         return;
     }
@@ -19,11 +19,11 @@ void frmPitwrightMain::cmdCalcAndDraw_Click() {
     platform_.canvas().Cls();
     traceSectionProfile(state_);
     const SectionDrawing verdict = drawSection(state_, platform_.canvas());
+    setProfileDrawn(verdict == SectionDrawing::Drawn);
     if (verdict != SectionDrawing::Drawn) {
         platform_.messageBox(sectionNotDrawnMessage(verdict), kAppTitle);
         return;
     }
-    profileDrawn_ = true;
     for (ControlId command : {cmdPrintHardCopy, cmd3Dview, cmdClearAngles, cmdClearPicture}) {
         controls_.setEnabled(command, true);
     }
@@ -31,8 +31,15 @@ void frmPitwrightMain::cmdCalcAndDraw_Click() {
 
 void frmPitwrightMain::cmdClearPicture_Click() {
     platform_.canvas().Cls();
-    profileDrawn_ = false;
+    setProfileDrawn(false);
     moveFocus(cmdCalcAndDraw);
+}
+
+void frmPitwrightMain::setProfileDrawn(bool drawn) {
+    profileDrawn_ = drawn;
+    if (drawnDesignListener_) {
+        drawnDesignListener_();
+    }
 }
 
 } // namespace pitwright

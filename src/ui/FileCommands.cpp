@@ -128,7 +128,7 @@ void frmPitwrightMain::openDataFile(const std::string& path) {
     if (const auto gap = openedDesignGap()) {
         // Drawing now would show, and export, whatever design came before.
         platform_.canvas().Cls();
-        profileDrawn_ = false;
+        setProfileDrawn(false);
         controls_.setEnabled(cmd3Dview, false);
         platform_.messageBox(openedDesignGapMessage(*gap), kAppTitle);
     } else {

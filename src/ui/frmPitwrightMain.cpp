@@ -146,7 +146,7 @@ void frmPitwrightMain::subResetValues() {
         controls_.setText(field, "");
     }
     platform_.canvas().Cls();
-    profileDrawn_ = false;
+    setProfileDrawn(false);
 
     controls_.setEnabled(fraSlopeHeightDimensions, true);
     controls_.setEnabled(fraSlopeAngles, false);

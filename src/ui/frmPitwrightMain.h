@@ -8,6 +8,7 @@
 #include "ui/WindowPlatform.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -100,6 +101,16 @@ public:
     // --- Hard copy ----------------------------------------------------------
     void cmdPrintHardCopy_Click();
 
+    // --- The drawn design ------------------------------------------------------
+    // The profile is that of the last "Accept values and draw picture" and
+    // matches the bench count: what exports and analyses work on.
+    bool hasDrawnDesign() const { return profileIsDrawnDesign(); }
+    // Called whenever a drawing succeeds, fails, or is cleared or reset, so
+    // that windows showing the drawn design can follow it.
+    void setDrawnDesignListener(std::function<void()> listener) {
+        drawnDesignListener_ = std::move(listener);
+    }
+
     // --- Checks ---------------------------------------------------------------
     // The catch berm against the modified Ritchie criterion, once the berm
     // width field shows a width; nothing before.
@@ -137,6 +148,8 @@ private:
     // built and drew, and no failed drawing, reset or "Clear picture"
     // came since.
     bool profileDrawn_ = false;
+    std::function<void()> drawnDesignListener_;
+    void setProfileDrawn(bool drawn);
     std::string fileKind_;
     std::string dataFileName_;
     Bool16 openCancelled_ = kFalse16;
