@@ -152,14 +152,15 @@ double middleOfUpperPart(int parts) {
 
 // Which of the dimensions of one bench, ledge and stack a view carries.
 struct Representatives {
-    bool bench = false;
+    bool benchHeight = false;
+    bool faceAngle = false;
     bool stepOut = false;
     bool berm = false;
     bool stack = false;
 };
 
 int leftDimensionCount(const Representatives& r) {
-    return (r.bench ? 1 : 0) + (r.stack ? 1 : 0);
+    return (r.benchHeight ? 1 : 0) + (r.stack ? 1 : 0);
 }
 
 double leftBand(double groundMm, int dimensions) {
@@ -328,9 +329,12 @@ std::optional<SheetPlan> planSheet(const SectionSheetInput& input, const Section
                      column.bottom + plan.titleRowCount * plan.titleRowHeight};
     plan.detailBox = {column.left, plan.titleBox.top + kInset, column.right, column.top};
 
-    // The stack is dimensioned when it is more than one bench and less than the wall.
+    // The stack is dimensioned when it is more than one bench and less than the
+    // wall, the bench's height when it is not the wall's.
     const bool stackShown = section.benchesPerStack > 1 && m.stackTopRow < n;
-    Representatives all{true, m.stepOut.has_value(), m.berm.has_value(), stackShown};
+    const bool benchHeightShown = n > 1;
+    Representatives all{benchHeightShown, true, m.stepOut.has_value(), m.berm.has_value(),
+                        stackShown};
 
     Bounds wall;
     for (int row = 0; row <= n; ++row) {
@@ -360,8 +364,8 @@ std::optional<SheetPlan> planSheet(const SectionSheetInput& input, const Section
     // The typical stack: the lowest one, its berm and the face above.
     plan.detailRows = std::min(n, std::min(section.benchesPerStack, kDetailMostBenches - 1) + 1);
     const int rows = plan.detailRows;
-    Representatives inDetail{true, m.stepOut && m.stepOut->row < rows, m.berm && m.berm->row < rows,
-                             stackShown && m.stackTopRow <= rows};
+    Representatives inDetail{benchHeightShown, true, m.stepOut && m.stepOut->row < rows,
+                             m.berm && m.berm->row < rows, stackShown && m.stackTopRow <= rows};
     const bool detailIsCrest = rows == n;
     const Bands detailBands{leftBand(kDetailGround, leftDimensionCount(inDetail)),
                             (detailIsCrest ? kDetailGround : 0) + 3, 4,
@@ -375,7 +379,7 @@ std::optional<SheetPlan> planSheet(const SectionSheetInput& input, const Section
 
     if (plan.detail) {
         plan.inDetail = inDetail;
-        plan.inMain = {false, all.stepOut && !inDetail.stepOut, all.berm && !inDetail.berm,
+        plan.inMain = {false, false, all.stepOut && !inDetail.stepOut, all.berm && !inDetail.berm,
                        all.stack && !inDetail.stack};
         main = placeInBox(wall, plan.main, mainBands(plan.inMain));
         if (!(main.scale > 0)) {
@@ -495,11 +499,14 @@ int drawRepresentatives(Draughtsman& d, const Profile& p, const SectionMeasures&
     auto leftLine = [&] {
         return toe.x - d.mm(v.groundMm + kFirstDimension + left++ * kDimensionStep);
     };
-    if (r.bench) {
-        const SheetPoint top = v(p.at(1, 0));
-        d.verticalDimension(floorEnd, top, leftLine(), metresText(m.benchHeight, kHeightDecimals));
+    const SheetPoint benchTop = v(p.at(1, 0));
+    if (r.benchHeight) {
+        d.verticalDimension(floorEnd, benchTop, leftLine(),
+                            metresText(m.benchHeight, kHeightDecimals));
+    }
+    if (r.faceAngle) {
         // On the pit's side of the face: the angle lines from the toe run on the other.
-        d.lineLabel(toe, top, 0.5, Draughtsman::Side::Above, degreesText(m.benchFaceAngle));
+        d.lineLabel(toe, benchTop, 0.5, Draughtsman::Side::Above, degreesText(m.benchFaceAngle));
     }
     if (r.stack) {
         const SheetPoint top = v(p.at(m.stackTopRow, 0));
@@ -546,9 +553,15 @@ void drawOverall(Draughtsman& d, const Profile& p, const SectionMeasures& m, con
     // stack (or of a bench, when the wall is one stack).
     const int stacks =
         m.toeToToe ? m.toeToToe->topStackToeRow / std::max(1, benchesPerStack) + 1 : 1;
-    d.dashedLine(toe, crest);
-    d.lineLabel(toe, crest, middleOfUpperPart(stacks > 1 ? stacks : n), Draughtsman::Side::Above,
-                "crest-to-toe " + degreesText(m.crestToToeAngle));
+    const std::string crestToToe = "crest-to-toe " + degreesText(m.crestToToeAngle);
+    if (n == 1) {
+        // The line is the face, whose angle stands on the pit's side.
+        d.lineLabel(toe, crest, 0.5, Draughtsman::Side::Below, crestToToe);
+    } else {
+        d.dashedLine(toe, crest);
+        d.lineLabel(toe, crest, middleOfUpperPart(stacks > 1 ? stacks : n),
+                    Draughtsman::Side::Above, crestToToe);
+    }
     if (m.toeToToe && plan.toeToToeEnd) {
         d.dashedLine(toe, *plan.toeToToeEnd);
         d.lineLabel(toe, *plan.toeToToeEnd, 0.35, Draughtsman::Side::Below,
