@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation
     xvfb xdotool x11-utils imagemagick
     cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
+    python3-ezdxf
 )
 
 missing=()

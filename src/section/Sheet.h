@@ -16,8 +16,8 @@ struct SheetPoint {
 // these names; the painters give each its own pen.
 enum class SheetLayer {
     Wall,       // the wall as one line from the toe to the crest
-    Faces,      // each bench face on its own
-    Ledges,     // each step out and catchment berm on its own
+    Faces,      // the wall again, each bench face on its own
+    Ledges,     // the wall again, each step out and catchment berm on its own
     Ground,     // the pit floor before the toe and the ground beyond the crest
     Dimensions, // dimension and extension lines, angle lines, the scale bar
     Text,       // every text
@@ -29,6 +29,12 @@ inline constexpr SheetLayer kSheetLayers[] = {
     SheetLayer::Wall,       SheetLayer::Faces, SheetLayer::Ledges, SheetLayer::Ground,
     SheetLayer::Dimensions, SheetLayer::Text,  SheetLayer::Detail, SheetLayer::Frame,
 };
+
+// Faces and ledges repeat the wall, so that a drawing program can pick them
+// apart; on paper the wall shows them already, and a painter may leave them out.
+constexpr bool repeatsTheWall(SheetLayer layer) {
+    return layer == SheetLayer::Faces || layer == SheetLayer::Ledges;
+}
 
 constexpr std::string_view layerName(SheetLayer layer) {
     switch (layer) {

@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace pitwright {
 namespace {
@@ -54,6 +55,8 @@ void SheetPainter::begin(const SheetFrame& frame) {
     painter_.setRenderHint(QPainter::Antialiasing, true);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
     painter_.setBrush(Qt::NoBrush);
+    // The sheet's own font from the start, not the platform's default.
+    painter_.setFont(font_);
     painter_.setWorldTransform(modelToPage_);
     penSet_ = false;
 }
@@ -78,6 +81,9 @@ void SheetPainter::usePen(SheetLayer layer, bool dashed) {
 }
 
 void SheetPainter::line(SheetLayer layer, SheetPoint from, SheetPoint to) {
+    if (repeatsTheWall(layer)) {
+        return;
+    }
     usePen(layer, false);
     painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
 }
@@ -88,11 +94,27 @@ void SheetPainter::dashedLine(SheetLayer layer, SheetPoint from, SheetPoint to) 
 }
 
 void SheetPainter::polyline(SheetLayer layer, std::span<const SheetPoint> points) {
+    if (repeatsTheWall(layer)) {
+        return;
+    }
     usePen(layer, false);
     points_.clear();
     points_.reserve(points.size());
-    for (const SheetPoint& p : points) {
-        points_.emplace_back(p.x, p.y);
+    // On pixels, a point within a tenth of a pixel of the last one drawn adds
+    // nothing but work: a tall wall has tens of thousands of them.
+    const bool pixels = painter_.device()->devType() == QInternal::Image;
+    const double nearest = 0.1;
+    QPointF last;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const QPointF p(points[i].x, points[i].y);
+        if (pixels && i > 0 && i + 1 < points.size()) {
+            const QPointF step = modelToPage_.map(p) - last;
+            if (std::abs(step.x()) < nearest && std::abs(step.y()) < nearest) {
+                continue;
+            }
+        }
+        points_.push_back(p);
+        last = modelToPage_.map(p);
     }
     painter_.drawPolyline(points_.data(), static_cast<int>(points_.size()));
 }
