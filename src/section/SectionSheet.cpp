@@ -477,15 +477,18 @@ void drawDetailWall(Draughtsman& d, const Profile& p, const SheetPlan& plan, int
     }
     wall.push_back(v(p.at(rows, 0)));
     const SheetPoint toe = wall.front();
-    d.line(SheetLayer::Detail, {toe.x - d.mm(kDetailGround), toe.y}, toe);
+    d.line(SheetLayer::Ground, {toe.x - d.mm(kDetailGround), toe.y}, toe);
     d.sheet().polyline(SheetLayer::Detail, wall);
     if (rows == n) {
         const SheetPoint crest = wall.back();
-        d.line(SheetLayer::Detail, crest, {crest.x + d.mm(kDetailGround), crest.y});
+        d.line(SheetLayer::Ground, crest, {crest.x + d.mm(kDetailGround), crest.y});
     }
     const PaperBox& box = plan.detailBox;
     d.rectangle(SheetLayer::Frame, d.paper(box.left, box.bottom), d.paper(box.right, box.top));
-    d.text(d.paper(box.left + 2, box.top - 2), "Typical stack " + ratioText(plan.detailScale),
+    // A stack of more benches than the detail holds shows its lowest benches.
+    const bool wholeStack = p.section.benchesPerStack <= rows;
+    d.text(d.paper(box.left + 2, box.top - 2),
+           (wholeStack ? "Typical stack " : "Typical benches ") + ratioText(plan.detailScale),
            TextAlign::Left, TextBaseline::Top);
 }
 

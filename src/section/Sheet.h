@@ -18,10 +18,10 @@ enum class SheetLayer {
     Wall,       // the wall as one line from the toe to the crest
     Faces,      // the wall again, each bench face on its own
     Ledges,     // the wall again, each step out and catchment berm on its own
-    Ground,     // the pit floor before the toe and the ground beyond the crest
+    Ground,     // the pit floor before the toe and the ground beyond the crest, in both views
     Dimensions, // dimension and extension lines, angle lines, the scale bar
     Text,       // every text
-    Detail,     // the enlarged typical stack
+    Detail,     // the wall of the enlarged typical stack
     Frame,      // the border of the paper, the detail's box and the title block
 };
 

@@ -251,6 +251,15 @@ TEST(SectionSheet, StaysReadableFromOneBenchToThousands) {
         EXPECT_NEAR(p.y, origin.y + factor * walk[i].y, 1e-6) << i;
     }
 
+    // Stacks of more benches than a detail holds: it shows the lowest ones,
+    // and the stack is dimensioned on the wall.
+    const auto longStacks = wallOf(400, 20);
+    const RecordingSheet benches = drawn(inputOf(*longStacks));
+    EXPECT_EQ(textsStarting(benches, "Typical benches 1:").size(), 1u);
+    EXPECT_EQ(benches.strokesOn(SheetLayer::Detail)[0]->points.size(), 2u * 11 + 1);
+    EXPECT_EQ(textsStarting(benches, "stack ").size(), 1u);
+    EXPECT_TRUE(benches.hasText("200 m"));
+
     // A small wall needs none.
     const RecordingSheet ten = drawnOf(10);
     EXPECT_TRUE(ten.strokesOn(SheetLayer::Detail).empty());
