@@ -1,6 +1,6 @@
-#include "section/SectionProfile.h"
 #include "section/SheetDxf.h"
 #include "support/FourBenchSheet.h"
+#include "support/SteppedWall.h"
 
 #include <gtest/gtest.h>
 
@@ -50,32 +50,6 @@ std::string dxfOf(const std::function<void(SheetDxf&)>& draw) {
     return dxf.takeBytes();
 }
 
-TEST(SheetDxf, WritesGroupsOfReleaseTwelve) {
-    const std::string bytes = dxfOf([](SheetDxf& dxf) {
-        dxf.line(SheetLayer::Faces, {0, 0}, {5, 10});
-    });
-    const std::vector<std::string> lines = linesOf(bytes);
-    ASSERT_EQ(lines.size() % 2, 0u);
-    for (std::size_t i = 0; i < lines.size(); i += 2) {
-        // Codes right-aligned in three places.
-        ASSERT_GE(lines[i].size(), 3u) << i;
-        EXPECT_EQ(lines[i].find_first_not_of(' '),
-                  lines[i].size() - std::to_string(std::stoi(lines[i])).size());
-    }
-    EXPECT_EQ(lines[0], "  0");
-    EXPECT_EQ(lines[1], "SECTION");
-    EXPECT_EQ(lines.back(), "EOF");
-    EXPECT_NE(bytes.find("  9\r\n$ACADVER\r\n  1\r\nAC1009\r\n"), std::string::npos);
-    const std::vector<std::string> sections = valuesOf(bytes, 2);
-    EXPECT_EQ(sections[0], "HEADER");
-    EXPECT_EQ(sections[1], "TABLES");
-    EXPECT_EQ(sections.back(), "ENTITIES");
-    // The extents are the paper: 297 mm by 210 mm at 1:500 from (-20, -10).
-    EXPECT_NE(bytes.find("$EXTMAX\r\n 10\r\n128.5\r\n 20\r\n95\r\n"), std::string::npos);
-    // The dash is 3 mm and the gap 1.5 mm on paper.
-    EXPECT_NE(bytes.find(" 49\r\n1.5\r\n 49\r\n-0.75\r\n"), std::string::npos);
-}
-
 TEST(SheetDxf, NumbersReadBackToTheSameDouble) {
     const std::vector<SheetPoint> points = {
         {0.1 + 0.2, -0.0}, {1e-7, 327670.00000000006}, {-2.5, 1.0 / 3}, {1e21, 5e-324}};
@@ -112,25 +86,6 @@ TEST(SheetDxf, KeepsEveryTextOnOneLineOfTheCodePage) {
     EXPECT_EQ(written("bad \xC3 \xFF \xED\xA0\x80 \xF4\x90\x80\x80"), "bad ? ? ? ?");
     EXPECT_EQ(written("\xF0\x9F\x98\x80"), "?");
     EXPECT_EQ(written(""), "(none)");
-}
-
-TEST(SheetDxf, JustifiesTextsAtTheirAnchor) {
-    const std::string bytes = dxfOf([](SheetDxf& dxf) {
-        dxf.text(SheetLayer::Text,
-                 SheetText{{1, 2}, 0.75, 90, TextAlign::Centre, TextBaseline::Top, "10 m"});
-        dxf.text(SheetLayer::Text,
-                 SheetText{{3, 4}, 0.75, 0, TextAlign::Left, TextBaseline::Baseline, "plain"});
-    });
-    const std::size_t centred = bytes.rfind("TEXT\r\n  8\r\ntext\r\n 10\r\n1\r\n");
-    ASSERT_NE(centred, std::string::npos);
-    EXPECT_NE(bytes.find(" 40\r\n0.75\r\n  1\r\n10 m\r\n 50\r\n90\r\n 72\r\n1\r\n 11\r\n1\r\n "
-                         "21\r\n2\r\n 73\r\n3\r\n",
-                         centred),
-              std::string::npos);
-    // Left on the baseline is the default: no alignment point.
-    const std::size_t plain = bytes.find("  1\r\nplain\r\n");
-    ASSERT_NE(plain, std::string::npos);
-    EXPECT_EQ(bytes.substr(plain + 12, 5), "  0\r\n");
 }
 
 std::filesystem::path goldenFile(const char* name) {
@@ -200,20 +155,6 @@ void expectReaderAgrees(const SectionSheetInput& input, const std::string& name,
     EXPECT_EQ(status, 0) << name << ":\n" << output;
 }
 
-struct Wall {
-    SlopeDesignState state;
-    explicit Wall(int n) {
-        state.numberOfBenches = static_cast<std::int16_t>(n);
-        state.benchesPerStack = 5;
-        state.numberOfBerms = static_cast<std::int16_t>((n + 4) / 5 - 1);
-        state.benchHeight = 0.4;
-        state.benchHorizontalExtent = 0.4 / 3.7320508075688772;
-        state.stepOutWidth = 0.13;
-        state.bermWidth = 0.7071067811865476;
-        buildSectionProfile(state);
-    }
-};
-
 TEST(SheetDxf, AnIndependentReaderFindsNoFault) {
     const std::vector<std::string> everyLayer = {"wall",       "faces", "ledges", "ground",
                                                  "dimensions", "text",  "frame"};
@@ -228,14 +169,14 @@ TEST(SheetDxf, AnIndependentReaderFindsNoFault) {
     expectReaderAgrees(four.input, "toe-to-toe", everyLayer,
                        {"42 m", "Coupe B\xC3\xA9nch 50% \xC2\xB1 \\U+20AC"});
 
-    const Wall one(1);
-    expectReaderAgrees({drawnSectionOf(one.state, InterRampConvention::CrestToToe), "", {}},
-                       "one-bench", {"wall", "faces", "ground", "dimensions", "text"}, {});
+    const auto one = testing::steppedWall(1);
+    expectReaderAgrees({drawnSectionOf(*one, InterRampConvention::CrestToToe), "", {}}, "one-bench",
+                       {"wall", "faces", "ground", "dimensions", "text"}, {});
     for (int n : {100, 1000}) {
-        const Wall wall(n);
+        const auto wall = testing::steppedWall(n);
         std::vector<std::string> layers = everyLayer;
         layers.push_back("detail");
-        expectReaderAgrees({drawnSectionOf(wall.state, InterRampConvention::CrestToToe), "", {}},
+        expectReaderAgrees({drawnSectionOf(*wall, InterRampConvention::CrestToToe), "", {}},
                            "wall-" + std::to_string(n), layers, {});
     }
 }

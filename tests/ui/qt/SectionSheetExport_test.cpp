@@ -1,10 +1,9 @@
 // The section sheet through Qt's painters: the SVG holds the wall true to
 // scale, the PDF and the PNG show it the right way up, and a sheet that
 // cannot be drawn gives no bytes in any format.
-#include "section/SectionProfile.h"
-#include "section/SheetDxf.h"
 #include "support/FourBenchSheet.h"
 #include "support/RecordingSheet.h"
+#include "support/SteppedWall.h"
 #include "ui/qt/SectionSheetExport.h"
 
 #include <QFile>
@@ -15,7 +14,6 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
-#include <memory>
 
 using namespace pitwright;
 
@@ -138,18 +136,11 @@ double darkShare(const QImage& image, const QList<QPointF>& millimetres) {
     return samples > 0 ? static_cast<double>(dark) / samples : 0;
 }
 
-// A wall of n benches of 0.4 m in stacks of 5, its profile built.
-std::unique_ptr<SlopeDesignState> wallOf(int n) {
-    auto s = std::make_unique<SlopeDesignState>();
-    s->numberOfBenches = static_cast<std::int16_t>(n);
-    s->benchesPerStack = 5;
-    s->numberOfBerms = static_cast<std::int16_t>((n + 4) / 5 - 1);
-    s->benchHeight = 0.4;
-    s->benchHorizontalExtent = 0.4 / 3.7320508075688772;
-    s->stepOutWidth = 0.13;
-    s->bermWidth = 0.7071067811865476;
-    buildSectionProfile(*s);
-    return s;
+// Dark all along the wall where it belongs, and mostly light where it would
+// run upside down.
+bool showsTheWallRightWayUp(const QImage& page, const SectionSheetInput& input) {
+    const QList<QPointF> wall = wallOnPaper(input);
+    return darkShare(page, wall) > 0.95 && darkShare(page, upsideDown(wall)) < 0.4;
 }
 
 QString goldenFile(const char* name) {
@@ -164,7 +155,7 @@ class SectionSheetExportTest : public QObject {
 private slots:
     void svgHoldsTheWallTrueToScale() {
         for (int n : {4, 1000}) {
-            const auto wall = wallOf(n);
+            const auto wall = testing::steppedWall(n);
             const SectionSheetInput input{
                 drawnSectionOf(*wall, InterRampConvention::CrestToToe), "Section", {}};
             const SheetBytes svg = renderSectionSheet(input, SheetFormat::Svg);
@@ -228,14 +219,12 @@ private slots:
         QCOMPARE(page.height(), 827);
         QVERIFY(std::abs(page.width() - 1169.4) < 1);
 
-        const QList<QPointF> wall = wallOnPaper(four.input);
-        QVERIFY(darkShare(page, wall) > 0.95);
-        QVERIFY(darkShare(page, upsideDown(wall)) < 0.4);
+        QVERIFY(showsTheWallRightWayUp(page, four.input));
     }
 
     void pngShowsTheWallRightWayUp() {
         testing::FourBenchSheet four;
-        const auto tall = wallOf(1000);
+        const auto tall = testing::steppedWall(1000);
         const SectionSheetInput inputs[] = {
             four.input, {drawnSectionOf(*tall, InterRampConvention::CrestToToe), "Section", {}}};
         for (const SectionSheetInput& input : inputs) {
@@ -246,23 +235,12 @@ private slots:
             QCOMPARE(image.size(), QSize(kSheetPngWidth, kSheetPngHeight));
             QCOMPARE(image.dotsPerMeterX(), 5906);
 
-            const QList<QPointF> wall = wallOnPaper(input);
-            QVERIFY(darkShare(image, wall) > 0.95);
-            QVERIFY(darkShare(image, upsideDown(wall)) < 0.4);
+            QVERIFY(showsTheWallRightWayUp(image, input));
         }
     }
 
-    void dxfIsThePlainWriters() {
-        testing::FourBenchSheet four;
-        SheetDxf dxf;
-        drawSectionSheet(four.input, dxf);
-        const SheetBytes rendered = renderSectionSheet(four.input, SheetFormat::Dxf);
-        QVERIFY(rendered.ok());
-        QCOMPARE(rendered.bytes, dxf.bytes());
-    }
-
     void refusesInEveryFormat() {
-        const auto none = wallOf(0);
+        const auto none = testing::steppedWall(0);
         const SectionSheetInput input{
             drawnSectionOf(*none, InterRampConvention::CrestToToe), "Section", {}};
         for (SheetFormat format :
