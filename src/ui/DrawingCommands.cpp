@@ -37,8 +37,8 @@ void frmPitwrightMain::cmdClearPicture_Click() {
 
 void frmPitwrightMain::setProfileDrawn(bool drawn) {
     profileDrawn_ = drawn;
-    if (drawnDesignListener_) {
-        drawnDesignListener_();
+    for (const auto& listener : drawnDesignListeners_) {
+        listener();
     }
 }
 

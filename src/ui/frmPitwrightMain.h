@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pitwright {
 
@@ -107,8 +108,8 @@ public:
     bool hasDrawnDesign() const { return profileIsDrawnDesign(); }
     // Called whenever a drawing succeeds, fails, or is cleared or reset, so
     // that windows showing the drawn design can follow it.
-    void setDrawnDesignListener(std::function<void()> listener) {
-        drawnDesignListener_ = std::move(listener);
+    void addDrawnDesignListener(std::function<void()> listener) {
+        drawnDesignListeners_.push_back(std::move(listener));
     }
 
     // --- Checks ---------------------------------------------------------------
@@ -148,7 +149,7 @@ private:
     // built and drew, and no failed drawing, reset or "Clear picture"
     // came since.
     bool profileDrawn_ = false;
-    std::function<void()> drawnDesignListener_;
+    std::vector<std::function<void()>> drawnDesignListeners_;
     void setProfileDrawn(bool drawn);
     std::string fileKind_;
     std::string dataFileName_;
