@@ -84,7 +84,9 @@ public:
     PrintOutcome printWindow() override { return {}; }
     Canvas& canvas() override { return *this; }
     FileDialog& fileDialog() override { return *this; }
+    FileDialog& exportDialog() override { return *this; }
     FileStore& fileStore() override { return *this; }
+    SheetBytes paintSectionSheet(const SectionSheetInput&, SheetFormat) override { return {}; }
 
     void Cls() override {}
     float ScaleWidth() const override { return 560; }
@@ -104,6 +106,7 @@ void BM_Write3DFileUntilTheSaveDialog(benchmark::State& run) {
     frmPitwrightMain window(platform);
     window.Form_Load();
     designSlope(window.state(), static_cast<int>(run.range(0)));
+    window.cmdCalcAndDraw_Click(); // the export takes only the drawn design
     for (auto _ : run) {
         window.cmd3Dview_Click();
     }

@@ -20,6 +20,9 @@ struct FileDialogSettings {
     std::string initDir;    // kHomeFolder for the user's home folder
     bool overwritePrompt = false;
     bool cancelError = false;
+    // The entry of the type list shown first, counted from 1; after the
+    // dialog, the one the user chose.
+    int filterIndex = 1;
 };
 
 class FileDialog {

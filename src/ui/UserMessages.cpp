@@ -109,6 +109,52 @@ std::string staleSectionMessage() {
            "Click \"Accept values and draw picture\" to draw it again first.";
 }
 
+std::string exportOfStaleSectionMessage() {
+    return "Nothing was exported: the section does not match the current design. Click "
+           "\"Accept values and draw picture\" to draw it again first.";
+}
+
+std::string sectionSheetRefusalMessage(const SheetBytes& sheet) {
+    const std::string start = "The section drawing was not exported: ";
+    if (sheet.writerFailed) {
+        return start + "its file could not be produced.";
+    }
+    switch (sheet.verdict) {
+    case SheetVerdict::NoBenches:
+        return start + "the slope has no benches.";
+    case SheetVerdict::NoHeight:
+        return start + "the wall does not rise above its toe.";
+    case SheetVerdict::NoHorizontalExtent:
+        return start + "bench faces, step outs and berms are all 0 m wide.";
+    case SheetVerdict::TooLarge:
+        return start + "its dimensions are too large for any scale of drawing.";
+    case SheetVerdict::ProfileMismatch:
+        return start + "the section does not match the current design.";
+    case SheetVerdict::Drawn:
+        break;
+    }
+    return start + "its file could not be produced.";
+}
+
+std::string shellFileRefusalMessage(ShellFileRefusal why) {
+    const std::string start = "The 3D shell was not exported: ";
+    switch (why) {
+    case ShellFileRefusal::DimensionTooLarge:
+        return start + "the section holds a dimension too large to write.";
+    case ShellFileRefusal::LidOnTheGround:
+        return start + "a slope of 4 m or less leaves no room above the crest, so the shell is "
+                       "no solid a mesh could hold.";
+    case ShellFileRefusal::NotClosed:
+        return start + "its faces do not close into one solid (the section runs back on "
+                       "itself).";
+    case ShellFileRefusal::CollapsesInSinglePrecision:
+        return start + "a ledge is too narrow for how far it lies from the toe: in the "
+                       "file's single-precision numbers its corners would fall together. The "
+                       "DXF or OBJ file keeps every digit.";
+    }
+    return start + "its faces do not close into one solid.";
+}
+
 std::string profileOutsideModelMessage() {
     return "The section cannot be drawn: it needs a number of benches of 0 or more and at least "
            "one bench per stack.";
@@ -222,6 +268,26 @@ std::string catchBermStatusText(const CatchBermCheck& check, const std::string& 
                 " angle for it " + words.steepestAngle + "\u00B0";
     }
     return text + ".";
+}
+
+std::vector<TitleRow> catchBermTitleRows(const CatchBermCheck& check,
+                                         const std::string& bermFieldText,
+                                         InterRampConvention convention) {
+    const CatchBermWords words = catchBermWords(check, bermFieldText);
+    const std::string caption = "Catch berm, modified Ritchie";
+    if (!words.notApplicable.empty()) {
+        return {{caption, "does not apply: " + words.notApplicable}};
+    }
+    std::vector<TitleRow> rows{{caption, words.verdict + ", " + words.required +
+                                             " m asked, margin " + words.margin + " m"}};
+    if (!words.steepestAngle.empty()) {
+        rows.push_back(
+            {std::string("Steepest ") +
+                 (convention == InterRampConvention::CrestToToe ? "crest-to-toe" : "toe-to-toe") +
+                 " angle for it (\u00B0)",
+             words.steepestAngle});
+    }
+    return rows;
 }
 
 } // namespace pitwright

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "checks/CatchBermCheck.h"
+#include "export3d/ShellExport.h"
 #include "export3d/ShellRefusal.h"
 #include "files/FileStore.h"
 #include "model/SlopeRelations.h"
 #include "section/SectionDrawing.h"
+#include "section/SectionSheet.h"
+#include "section/SheetFormat.h"
 #include "ui/WindowPlatform.h"
 
 #include <string>
+#include <vector>
 
 // The one place where what went wrong becomes the user's words. Libraries
 // and the platform say why with a code; the window shows these texts.
@@ -29,6 +33,11 @@ std::string readProblemWords(FileProblem problem, const std::string& detail);
 std::string shellRefusalMessage(ShellRefusal why);
 // The picture on screen is not that of the design as it now stands.
 std::string staleSectionMessage();
+
+// An export asked of a picture that is not the current design's.
+std::string exportOfStaleSectionMessage();
+std::string sectionSheetRefusalMessage(const SheetBytes& sheet);
+std::string shellFileRefusalMessage(ShellFileRefusal why);
 
 std::string profileOutsideModelMessage();
 std::string sectionNotDrawnMessage(SectionDrawing why);
@@ -64,5 +73,9 @@ CatchBermWords catchBermWords(const CatchBermCheck& check, const std::string& be
 // One line for the status bar.
 std::string catchBermStatusText(const CatchBermCheck& check, const std::string& bermFieldText,
                                 InterRampConvention convention);
+// The rows of a drawing's title block.
+std::vector<TitleRow> catchBermTitleRows(const CatchBermCheck& check,
+                                         const std::string& bermFieldText,
+                                         InterRampConvention convention);
 
 } // namespace pitwright

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/ControlId.h"
+#include "section/SectionSheet.h"
+#include "section/SheetFormat.h"
 
 #include <string>
 
@@ -51,7 +53,12 @@ public:
     virtual Canvas& canvas() = 0;
     // The one file dialog object of the window; keeps its settings between uses.
     virtual FileDialog& fileDialog() = 0;
+    // A dialog of its own for the exports, so that they leave the settings
+    // the window's save and open routines hand on to each other alone.
+    virtual FileDialog& exportDialog() = 0;
     virtual FileStore& fileStore() = 0;
+    // The section sheet painted as SVG, PDF or PNG (the DXF needs no painter).
+    virtual SheetBytes paintSectionSheet(const SectionSheetInput& input, SheetFormat format) = 0;
 };
 
 } // namespace pitwright

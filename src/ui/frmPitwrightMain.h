@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pitwright {
@@ -99,6 +100,15 @@ public:
     void subSaveFile(const std::string& kind, const std::string& content);
     void subOpenFile(const std::string& kind);
 
+    // --- Exports of the drawn design ---------------------------------------
+    // "Section drawing…": the dimensioned section as SVG, PDF, PNG or DXF.
+    void mnuExportSection_Click();
+    // "3D shell…": the shell as DXF faces, a Wavefront OBJ or a binary STL mesh.
+    void mnuExportShell_Click();
+    // The title block of the section drawing: the convention, every input and
+    // derived value as the window shows it, and the catch berm check.
+    std::vector<TitleRow> sectionTitleRows() const;
+
     // --- Hard copy ----------------------------------------------------------
     void cmdPrintHardCopy_Click();
 
@@ -136,6 +146,9 @@ private:
     std::optional<OpenedDesignGap> openedDesignGap() const;
     // The profile is that of the last drawing and matches the bench count.
     bool profileIsDrawnDesign() const;
+    // Writes an export whole or not at all, and says how it went.
+    void writeExport(const std::string& path, std::string_view bytes,
+                     const std::string& confirmation);
 
     WindowPlatform& platform_;
     ControlSet controls_;

@@ -32,6 +32,23 @@ public:
     }
     Canvas& canvas() override { return picture; }
     FileDialog& fileDialog() override { return dialog; }
+    FileDialog& exportDialog() override { return exports; }
+    // Stands in for the painted formats: the format's name, then the title
+    // block's rows, one a line.
+    SheetBytes paintSectionSheet(const SectionSheetInput& input, SheetFormat format) override {
+        ++sheetsPainted;
+        SheetBytes sheet;
+        sheet.verdict = checkDrawnSection(input.section);
+        if (sheet.ok()) {
+            sheet.bytes = format == SheetFormat::Svg   ? "SVG"
+                          : format == SheetFormat::Pdf ? "PDF"
+                                                       : "PNG";
+            for (const TitleRow& row : input.titleRows) {
+                sheet.bytes += "\n" + row.caption + ": " + row.text;
+            }
+        }
+        return sheet;
+    }
     FileStore& fileStore() override { return diskStore != nullptr ? *diskStore : files; }
 
     std::vector<Message> messages;
@@ -42,6 +59,8 @@ public:
     PrintOutcome printAnswer{true, PrintProblem::None, {}, {}};
     RecordingCanvas picture;
     FakeFileDialog dialog;
+    FakeFileDialog exports;
+    int sheetsPainted = 0;
     FakeFileStore files;
     // Files on a real disk instead of in `files`, where a test sets one.
     FileStore* diskStore = nullptr;

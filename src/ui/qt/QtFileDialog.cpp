@@ -61,7 +61,11 @@ std::optional<std::string> QtFileDialog::show(bool save) {
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setWindowTitle(QString::fromStdString(settings.dialogTitle));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.overwritePrompt);
-    dialog.setNameFilters(qtNameFilters(settings.filter));
+    const QStringList filters = qtNameFilters(settings.filter);
+    dialog.setNameFilters(filters);
+    if (settings.filterIndex >= 1 && settings.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters[settings.filterIndex - 1]);
+    }
     dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExt));
     dialog.setDirectory(settings.initDir.empty() ? QDir::homePath()
                                                  : QString::fromStdString(settings.initDir));
@@ -70,6 +74,7 @@ std::optional<std::string> QtFileDialog::show(bool save) {
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    settings.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? std::string() : chosen.first().toStdString();
 }

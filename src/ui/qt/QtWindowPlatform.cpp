@@ -2,6 +2,7 @@
 
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/PictureBox.h"
+#include "ui/qt/SectionSheetExport.h"
 #include "ui/qt/WindowPrinter.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@
 namespace pitwright {
 
 QtWindowPlatform::QtWindowPlatform(QWidget& window, const ControlWidgets& widgets)
-    : window_(window), widgets_(widgets), comLocalDriveLoadSave(&window) {}
+    : window_(window), widgets_(widgets), comLocalDriveLoadSave(&window), exportDialog_(&window) {}
 
 QtWindowPlatform::~QtWindowPlatform() {
     if (busyPointer_) {
@@ -59,6 +60,10 @@ void QtWindowPlatform::doEvents() {
 
 PrintOutcome QtWindowPlatform::printWindow() {
     return printOnDefaultPrinter(window_);
+}
+
+SheetBytes QtWindowPlatform::paintSectionSheet(const SectionSheetInput& input, SheetFormat format) {
+    return renderSectionSheet(input, format);
 }
 
 Canvas& QtWindowPlatform::canvas() {

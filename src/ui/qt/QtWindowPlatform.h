@@ -23,6 +23,8 @@ public:
     PrintOutcome printWindow() override;
     Canvas& canvas() override;
     FileDialog& fileDialog() override { return comLocalDriveLoadSave; }
+    FileDialog& exportDialog() override { return exportDialog_; }
+    SheetBytes paintSectionSheet(const SectionSheetInput& input, SheetFormat format) override;
     FileStore& fileStore() override { return files_; }
 
     // How many message boxes have been shown so far; tells the event
@@ -33,6 +35,7 @@ private:
     QWidget& window_;
     const ControlWidgets& widgets_;
     QtFileDialog comLocalDriveLoadSave;
+    QtFileDialog exportDialog_;
     DiskFileStore files_;
     int messageBoxesShown_ = 0;
     bool busyPointer_ = false;
