@@ -1,7 +1,7 @@
 // "Accept values and draw picture" onto the real picture area, then painted
 // into an image as the screen would show it.
-#include "support/BenchDesign.h"
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/PictureBox.h"
 
@@ -32,7 +32,7 @@ void BM_DrawOntoTheRealPicture(benchmark::State& state) {
     PicturePlatform platform;
     MainWindow window(platform);
     window.Form_Load();
-    enterBenchDesign(window, benches);
+    testing::enterBenchDesign(window, benches);
 
     QImage image(platform.picture.size(), QImage::Format_RGB32);
     for (auto _ : state) {

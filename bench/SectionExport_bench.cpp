@@ -3,8 +3,8 @@
 // same profile.
 #include "section/SectionDrawing.h"
 #include "section/SectionSheet.h"
-#include "support/BenchDesign.h"
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/SectionSheetExport.h"
 
@@ -28,7 +28,7 @@ struct DrawnDesign {
 
     explicit DrawnDesign(int benches) {
         window.Form_Load();
-        enterBenchDesign(window, benches);
+        testing::enterBenchDesign(window, benches);
         window.cmdCalcAndDraw_Click();
         sheet.emplace(drawnSectionOf(window.state(), InterRampConvention::CrestToToe), "Section",
                       std::vector<TitleRow>{});

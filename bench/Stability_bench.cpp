@@ -4,8 +4,8 @@
 #include "stability/CircleEvaluation.h"
 #include "stability/CircleSearch.h"
 #include "stability/WallStability.h"
-#include "support/BenchDesign.h"
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <benchmark/benchmark.h>
@@ -23,7 +23,7 @@ SlopeDesignState drawnDesign(int benches) {
     testing::FakePlatform platform;
     frmPitwrightMain window(platform);
     window.Form_Load();
-    enterBenchDesign(window, benches);
+    testing::enterBenchDesign(window, benches);
     window.cmdCalcAndDraw_Click();
     return window.state();
 }

@@ -1,7 +1,7 @@
 // Speed of the window's reactions: one keystroke's chain of relations and
 // "Accept values and draw picture" on designs of 10 to 32,767 benches.
-#include "support/BenchDesign.h"
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +21,7 @@ void BM_KeystrokeInStackAngle(benchmark::State& state) {
     FakePlatform platform;
     MainWindow window(platform);
     window.Form_Load();
-    enterBenchDesign(window, 10);
+    testing::enterBenchDesign(window, 10);
     window.clicked(cmdClearAngles);
     bool odd = false;
     for (auto _ : state) {
@@ -52,7 +52,7 @@ void BM_AcceptValuesAndDraw(benchmark::State& state) {
     FakePlatform platform;
     MainWindow window(platform);
     window.Form_Load();
-    enterBenchDesign(window, static_cast<int>(state.range(0)));
+    testing::enterBenchDesign(window, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         window.cmdCalcAndDraw_Click();
         benchmark::DoNotOptimize(platform.picture.strokes.data());

@@ -3,8 +3,8 @@
 // design onto a recording canvas of the picture's size, and every line of
 // it must be found in black in the screenshot.
 #include "model/MainWindowControls.h"
-#include "support/BenchDesign.h"
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <QImage>
@@ -27,7 +27,7 @@ std::vector<testing::RecordingCanvas::Stroke> expectedStrokes() {
     platform.picture = testing::RecordingCanvas(width, height);
     FormCore window(platform);
     window.Form_Load();
-    enterBenchDesign(window, 10);
+    testing::enterBenchDesign(window, 10);
     window.clicked(cmdCalcAndDraw);
     return platform.picture.strokes;
 }

@@ -6,6 +6,7 @@
 #include "model/MainWindowControls.h"
 #include "model/NumberText.h"
 #include "support/ShellClosure.h"
+#include "support/WindowLists.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,9 +41,6 @@ bool withinCheckableSize(const SlopeDesignState& s) {
 }
 
 // In data file order.
-constexpr ControlId kInputs[] = {
-    txtSlopeHeight,        txtBenchHeight, txtBenchesPerStack, txtCrestToToeSlopeAngle,
-    txtToeToToeSlopeAngle, txtStackAngle,  txtBenchAngle};
 
 constexpr ControlId kFocusable[] = {txtSlopeHeight,
                                     txtBenchHeight,
@@ -61,10 +59,11 @@ constexpr ControlId kFocusable[] = {txtSlopeHeight,
                                     optCrestToToeSlopeAngle,
                                     optToeToToeSlopeAngle};
 
-// The drawing command stands three times: it is what a design leads to.
-constexpr ControlId kCommands[] = {cmdCalcAndDraw,          cmdCalcAndDraw,       cmdCalcAndDraw,
-                                   cmdResetValues,          cmdClearAngles,       cmdClearPicture,
-                                   optCrestToToeSlopeAngle, optToeToToeSlopeAngle};
+// What a click goes to; the drawing command stands three times: it is what
+// a design leads to.
+constexpr ControlId kClickChoices[] = {
+    cmdCalcAndDraw, cmdCalcAndDraw,  cmdCalcAndDraw,          cmdResetValues,
+    cmdClearAngles, cmdClearPicture, optCrestToToeSlopeAngle, optToeToToeSlopeAngle};
 
 // Texts that carry a design forward, and odd ones an engineer might type
 // too. Letters are chosen so that no typed text spells "inf" or "nan".
@@ -164,7 +163,7 @@ void EventSequenceFuzzer::nextEvent() {
     const int kind = std::uniform_int_distribution<int>(0, 99)(random_);
     justDrew_ = false;
     if (kind < 45) {
-        const ControlId field = pickAvailable(kInputs);
+        const ControlId field = pickAvailable(kInputFields);
         if (field == cmdResetValues) {
             return;
         }
@@ -177,7 +176,7 @@ void EventSequenceFuzzer::nextEvent() {
         log_.push_back(std::string("focus ") + controlSpec(target).name);
         window_.focusGained(target);
     } else if (kind < 90) {
-        const ControlId command = pickAvailable(kCommands);
+        const ControlId command = pickAvailable(kClickChoices);
         log_.push_back(std::string("click ") + controlSpec(command).name);
         platform_.picture.strokes.clear(); // so a drawing that fails leaves none
         window_.focusGained(command);
@@ -205,7 +204,7 @@ void EventSequenceFuzzer::fileEvent() {
     } else if (which < 6) {
         log_.push_back("menu Save data as /design.DAT");
         for (std::size_t line = 0; line < kDataFileLines; ++line) {
-            textsAtSave_[line] = controls.text(kInputs[line]);
+            textsAtSave_[line] = controls.text(kInputFields[line]);
         }
         platform_.dialog.answer("/design.DAT");
         platform_.files.files.erase("/design.DAT");

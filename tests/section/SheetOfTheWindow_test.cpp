@@ -3,7 +3,7 @@
 // changed them; the title block shows the fields as they read.
 #include "section/SectionSheet.h"
 #include "support/RecordingSheet.h"
-#include "ui/WindowFixture.h"
+#include "support/WindowFixture.h"
 
 #include <algorithm>
 #include <string>

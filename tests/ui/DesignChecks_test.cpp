@@ -1,5 +1,5 @@
 // The catch berm check as the window shows it while a design is typed.
-#include "ui/WindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {

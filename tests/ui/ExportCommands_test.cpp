@@ -4,14 +4,14 @@
 #include "export3d/ShellObj.h"
 #include "export3d/ShellStl.h"
 #include "export3d/Surface3D.h"
-#include "ui/FileWindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {
 
 using enum ControlId;
 
-class ExportCommands : public FileWindowFixture {
+class ExportCommands : public WindowFixture {
 protected:
     void drawDesign() {
         enterDesign(w);

@@ -1,12 +1,12 @@
 #include "files/FileKinds.h"
-#include "ui/FileWindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {
 
 using enum ControlId;
 
-class SaveData : public FileWindowFixture {
+class SaveData : public WindowFixture {
 protected:
     void enterSmallDesign() {
         w.enter(txtSlopeHeight, "120");

@@ -2,7 +2,7 @@
 // ends in a clear message, with nothing lost and nothing frozen.
 #include "files/DiskFileStore.h"
 #include "support/ScratchFolders.h"
-#include "ui/FileWindowFixture.h"
+#include "support/WindowFixture.h"
 
 #include <fstream>
 #include <iterator>
@@ -19,7 +19,7 @@ std::string contentOf(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class FilesOnDisk : public FileWindowFixture {
+class FilesOnDisk : public WindowFixture {
 protected:
     FilesOnDisk() { w.platform.diskStore = &disk; }
 

@@ -1,4 +1,5 @@
 #include "support/FakePlatform.h"
+#include "support/WindowLists.h"
 #include "ui/HardCopyLook.h"
 #include "ui/frmPitwrightMain.h"
 
@@ -56,21 +57,7 @@ public:
     Look lookWhileMessage{};
 };
 
-constexpr std::array kFrames{fraSlopeHeightDimensions, fraSlopeAngles, fraSlopeWidthDimensions};
-constexpr std::array kLabels{
-    lblSlopeHeight,        lblBenchHeight,           lblNumberBenches, lblNumberStepOuts,
-    lblBenchesPerStack,    lblNumberStacks,          lblNumberBerms,   lblCrestToToeSlopeAngle,
-    lblToeToToeSlopeAngle, lblSlopeHorizontalExtent, lblStackAngle,    lblStackHorizontalExtend,
-    lblBatterAngle,        lblBenchHorizontalExtend, lblBermWidth,     lblStepWidth,
-};
-constexpr std::array kDerived{
-    txtNumberBenches,         txtNumberStepOuts,        txtNumberStacks,          txtNumberBerms,
-    txtSlopeHorizontalExtent, txtStackHorizontalExtend, txtBenchHorizontalExtend, txtBermWidth,
-    txtStepOutWidth,
-};
-constexpr std::array kInputs{
-    txtSlopeHeight,        txtBenchHeight, txtBenchesPerStack, txtCrestToToeSlopeAngle,
-    txtToeToToeSlopeAngle, txtStackAngle,  txtBenchAngle};
+// The five commands in the row below the groups; "CLEAR" stands apart.
 constexpr std::array kCommandRow{cmdCalcAndDraw, cmd3Dview, cmdPrintHardCopy, cmdResetValues,
                                  cmdClearPicture};
 
@@ -110,15 +97,15 @@ protected:
         EXPECT_EQ(at(txtComment).backColor, BackColor::ButtonFace);
         EXPECT_EQ(at(txtComment).width, 3255);
         EXPECT_TRUE(at(Picture1).border);
-        for (ControlId id : kFrames) {
+        for (ControlId id : kFieldGroups) {
             EXPECT_EQ(at(id).backColor, BackColor::ButtonFace) << indexOf(id);
             EXPECT_TRUE(at(id).enabled) << indexOf(id);
         }
-        for (ControlId id : kLabels) {
+        for (ControlId id : kFieldLabels) {
             EXPECT_EQ(at(id).backColor, BackColor::ButtonFace) << indexOf(id);
             EXPECT_TRUE(at(id).enabled) << indexOf(id);
         }
-        for (ControlId id : kDerived) {
+        for (ControlId id : kResultFields) {
             EXPECT_EQ(at(id).backColor, BackColor::ButtonFace) << indexOf(id);
         }
         for (ControlId id : {txtSlopeHeight, txtBenchHeight, txtBenchesPerStack, txtNumberBenches,
@@ -155,14 +142,14 @@ TEST_F(HardCopyTest, PrintsTheWindowInItsPrintLook) {
     EXPECT_EQ(at(txtComment).width, 3015);
     EXPECT_FALSE(at(Picture1).border);
     for (const auto& group :
-         {std::span<const ControlId>(kFrames), std::span<const ControlId>(kLabels),
-          std::span<const ControlId>(kDerived)}) {
+         {std::span<const ControlId>(kFieldGroups), std::span<const ControlId>(kFieldLabels),
+          std::span<const ControlId>(kResultFields)}) {
         for (ControlId id : group) {
             EXPECT_EQ(at(id).backColor, BackColor::White) << indexOf(id);
             EXPECT_TRUE(at(id).enabled) << indexOf(id);
         }
     }
-    for (ControlId id : kInputs) {
+    for (ControlId id : kInputFields) {
         EXPECT_TRUE(at(id).enabled) << indexOf(id);
     }
     for (ControlId id : kCommandRow) {
@@ -224,10 +211,10 @@ TEST_F(HardCopyTest, WorkingLookIsFixedWhateverTheStateBefore) {
     drawDesign();
     ControlSet& controls = window.controls();
     // Open everything that stays locked afterwards and close what stays open.
-    for (ControlId id : kInputs) {
+    for (ControlId id : kInputFields) {
         controls.setEnabled(id, true);
     }
-    for (ControlId id : kDerived) {
+    for (ControlId id : kResultFields) {
         controls.setEnabled(id, false);
     }
     controls.setEnabled(lblToeToToeSlopeAngle, false);

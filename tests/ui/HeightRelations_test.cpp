@@ -1,4 +1,4 @@
-#include "ui/WindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/FileWindowFixture.h"
+#include "support/WindowFixture.h"
 
 #include <map>
 
@@ -7,7 +7,7 @@ namespace {
 
 using enum ControlId;
 
-class OpenSavedData : public FileWindowFixture {
+class OpenSavedData : public WindowFixture {
 protected:
     void save(Window& win, const std::string& path) {
         win.platform.dialog.answer(path);
@@ -19,7 +19,7 @@ protected:
     }
     std::map<ControlId, std::string> allTexts(const Window& win) {
         std::map<ControlId, std::string> texts;
-        for (ControlId id : kAllFields) {
+        for (ControlId id : kResetFields) {
             texts[id] = win.text(id);
         }
         return texts;

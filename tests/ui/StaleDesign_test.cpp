@@ -2,14 +2,14 @@
 // that came before it.
 #include "export3d/AscText.h"
 #include "export3d/Surface3D.h"
-#include "ui/FileWindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {
 
 using enum ControlId;
 
-class StaleDesign : public FileWindowFixture {
+class StaleDesign : public WindowFixture {
 protected:
     void drawDesign(Window& win) {
         enterDesign(win);

@@ -1,28 +1,9 @@
-#include "ui/WindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {
 
 using enum ControlId;
-
-constexpr ControlId kSixteenFields[] = {
-    txtSlopeHeight,
-    txtBenchHeight,
-    txtNumberBenches,
-    txtBenchesPerStack,
-    txtNumberStepOuts,
-    txtNumberStacks,
-    txtNumberBerms,
-    txtCrestToToeSlopeAngle,
-    txtToeToToeSlopeAngle,
-    txtSlopeHorizontalExtent,
-    txtStackAngle,
-    txtBenchAngle,
-    txtBermWidth,
-    txtStepOutWidth,
-    txtStackHorizontalExtend,
-    txtBenchHorizontalExtend,
-};
 
 class StartState : public WindowFixture {
 protected:
@@ -35,7 +16,7 @@ protected:
     }
 
     void expectStartState() {
-        for (ControlId field : kSixteenFields) {
+        for (ControlId field : kResetFields) {
             EXPECT_EQ(text(field), "") << controlSpec(field).name;
             EXPECT_EQ(enabled(field), field == txtSlopeHeight) << controlSpec(field).name;
         }
@@ -47,8 +28,7 @@ protected:
         EXPECT_TRUE(enabled(lblSlopeHeight));
         EXPECT_FALSE(enabled(lblBenchHeight));
         EXPECT_FALSE(enabled(lblBenchHorizontalExtend));
-        for (ControlId command :
-             {cmdCalcAndDraw, cmd3Dview, cmdPrintHardCopy, cmdClearAngles, cmdClearPicture}) {
+        for (ControlId command : kCommandsClosedAtStart) {
             EXPECT_FALSE(enabled(command)) << controlSpec(command).name;
         }
         EXPECT_TRUE(enabled(cmdResetValues));

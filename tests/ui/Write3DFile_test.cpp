@@ -1,13 +1,13 @@
 #include "export3d/AscText.h"
 #include "export3d/Surface3D.h"
-#include "ui/FileWindowFixture.h"
+#include "support/WindowFixture.h"
 
 namespace pitwright::testing {
 namespace {
 
 using enum ControlId;
 
-class Write3DFile : public FileWindowFixture {
+class Write3DFile : public WindowFixture {
 protected:
     void drawDesign() {
         enterDesign(w);
