@@ -17,15 +17,17 @@ namespace {
 using FieldText = AscShell::FieldText;
 using Piece = AscShell::Piece;
 
-static_assert(sizeof(FieldText) == 24 && sizeof(Piece) == 9);
+static_assert(sizeof(FieldText::bytes) == kGeneralFormMaxChars);
+
+void formatInto(FieldText& field, double value) {
+    const char* end = writeGeneralQuickly(field.bytes.data(), value);
+    field.bytes.back() = static_cast<char>(end - field.bytes.data());
+}
 
 FieldText fieldText(double value) {
-    std::array<char, kGeneralFormMaxChars> buffer{};
-    const char* end = writeGeneralQuickly(buffer.data(), value);
-    FieldText text{};
-    text.length = static_cast<std::uint8_t>(end - buffer.data());
-    std::memcpy(text.chars, buffer.data(), sizeof text.chars);
-    return text;
+    FieldText field{};
+    formatInto(field, value);
+    return field;
 }
 
 Piece pieceOf(std::string_view chars) {
@@ -75,12 +77,12 @@ struct Corner {
 };
 
 inline char* copyLine(char* out, const Corner& corner, const Piece& end) {
-    std::memcpy(out, &corner.x, sizeof(FieldText));
-    out += corner.x.length;
+    std::memcpy(out, corner.x.bytes.data(), sizeof corner.x.bytes);
+    out += corner.x.length();
     std::memcpy(out, corner.s.chars, sizeof corner.s.chars);
     out += corner.s.length;
-    std::memcpy(out, &corner.z, sizeof(FieldText));
-    out += corner.z.length;
+    std::memcpy(out, corner.z.bytes.data(), sizeof corner.z.bytes);
+    out += corner.z.length();
     std::memcpy(out, end.chars, sizeof end.chars);
     return out + end.length;
 }
@@ -110,14 +112,16 @@ AscShell::AscShell(const SlopeDesignState& state) {
     rows_.resize(benches_ + 1);
     bool levelsAgree = true;
     for (std::size_t i = 0; i <= benches_; ++i) {
-        rows_[i] = {fieldText(X(i, 0)), fieldText(X(i, 1)), fieldText(-Y(i, 0))};
+        formatInto(rows_[i].faceTopX, X(i, 0));
+        formatInto(rows_[i].ledgeEndX, X(i, 1));
+        formatInto(rows_[i].faceTopZ, -Y(i, 0));
         levelsAgree =
             levelsAgree && -Y(i, 1) == -Y(i, 0) && std::signbit(Y(i, 1)) == std::signbit(Y(i, 0));
     }
     if (!levelsAgree) {
-        ledgeEndZ_.resize(benches_ + 1);
+        ledgeEndZ_.reserve(benches_ + 1);
         for (std::size_t i = 0; i <= benches_; ++i) {
-            ledgeEndZ_[i] = fieldText(-Y(i, 1));
+            ledgeEndZ_.push_back(fieldText(-Y(i, 1)));
         }
     }
     const double xp = sizes->pitSideX;
@@ -132,26 +136,26 @@ AscShell::AscShell(const SlopeDesignState& state) {
 // The same lines as writePanels, counted instead of written.
 std::size_t AscShell::measure() const {
     const std::size_t n = benches_;
-    const std::size_t xp = pitSideX_.length;
+    const std::size_t xp = pitSideX_.length();
     const std::size_t s0 = nearEnd_.length;
     const std::size_t sL = farEnd_.length;
     // Floor: toe and pit side, twice each, at the toe level.
-    std::size_t total = 2 * rows_[0].ledgeEndX.length + 2 * xp + 4 * ledgeEndZ(0).length + 2 * s0 +
-                        2 * sL + 4 * kLineEndLength;
+    std::size_t total = 2 * rows_[0].ledgeEndX.length() + 2 * xp + 4 * ledgeEndZ(0).length() +
+                        2 * s0 + 2 * sL + 4 * kLineEndLength;
     // For each bench: the near and far end bands, the face and the top.
     for (std::size_t i = 1; i <= n; ++i) {
         const RowTexts& row = rows_[i];
-        total += 4 * rows_[i - 1].ledgeEndX.length + 6 * row.faceTopX.length +
-                 2 * row.ledgeEndX.length + 4 * xp + 6 * ledgeEndZ(i - 1).length +
-                 8 * row.faceTopZ.length + 2 * ledgeEndZ(i).length + 8 * s0 + 8 * sL +
+        total += 4 * rows_[i - 1].ledgeEndX.length() + 6 * row.faceTopX.length() +
+                 2 * row.ledgeEndX.length() + 4 * xp + 6 * ledgeEndZ(i - 1).length() +
+                 8 * row.faceTopZ.length() + 2 * ledgeEndZ(i).length() + 8 * s0 + 8 * sL +
                  16 * kLineEndLength;
     }
     // The six closing panels around the crest.
-    const std::size_t xc = rows_[n].ledgeEndX.length;
-    const std::size_t xb = behindCrestX_.length;
-    const std::size_t zf = ledgeEndZ(0).length;
-    const std::size_t zc = ledgeEndZ(n).length;
-    const std::size_t zt = lidZ_.length;
+    const std::size_t xc = rows_[n].ledgeEndX.length();
+    const std::size_t xb = behindCrestX_.length();
+    const std::size_t zf = ledgeEndZ(0).length();
+    const std::size_t zc = ledgeEndZ(n).length();
+    const std::size_t zt = lidZ_.length();
     total += 2 * xc + 12 * xb + 10 * xp + 2 * zf + 10 * zc + 12 * zt + 12 * s0 + 12 * sL +
              24 * kLineEndLength;
     return total;

@@ -2,6 +2,7 @@
 
 #include "model/SlopeDesignState.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -53,10 +54,11 @@ public:
     AscPreview preview(std::size_t maxBytes) const;
 
     // A number's text in a slot of fixed size, so that lines are assembled by
-    // copies of constant length.
+    // copies of constant length: the text (22 characters at the longest),
+    // then whatever, and its length in the last byte.
     struct FieldText {
-        char chars[23];
-        std::uint8_t length;
+        std::array<char, 24> bytes;
+        std::size_t length() const { return static_cast<unsigned char>(bytes.back()); }
     };
     // A short piece of a line (tab, strike and tab; the two codes and CR LF).
     struct Piece {
@@ -66,6 +68,7 @@ public:
 
 private:
     struct RowTexts {
+        RowTexts() {}        // left unset: every row is formatted right after
         FieldText faceTopX;  // x of (i, 0)
         FieldText ledgeEndX; // x of (i, 1)
         FieldText faceTopZ;  // z of (i, 0)
