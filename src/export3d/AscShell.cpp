@@ -69,6 +69,7 @@ constexpr std::size_t kCopySpill = sizeof(FieldText);
 constexpr std::size_t kLongestLine = 2 * (sizeof(FieldText) - 1) + 8 + kLineEndLength;
 constexpr std::size_t kPanelRoom = 4 * kLongestLine + kCopySpill;
 static_assert(AscShell::kSmallestBlockBytes >= 4 * kPanelRoom);
+constexpr std::size_t kTextBlockBytes = 64 * 1024;
 
 struct Corner {
     const FieldText& x;
@@ -274,8 +275,13 @@ std::string AscShell::text() const {
         return size;
     });
 #else
-    text.resize(size_);
-    writeTo(text.data());
+    // Appended from a block that stays in the cache: a string cannot grow
+    // without being filled first, and filling it twice costs more.
+    text.reserve(size_);
+    forEachBlock(kTextBlockBytes, [&text](std::string_view block) {
+        text.append(block);
+        return true;
+    });
 #endif
     return text;
 }

@@ -40,12 +40,12 @@ public:
     void writeTo(char* out) const;
     std::string text() const;
 
-    // Hands the text to `sink` in blocks of at most blockBytes bytes (a
-    // smaller size counts as kSmallestBlockBytes), each ending at a line end,
-    // in order. Stops at
-    // the first block the sink refuses (returns false) and then returns
-    // false; true when the sink took the whole text. An empty text makes no
-    // call.
+    // Hands the text to `sink` in order, in blocks of at most blockBytes bytes
+    // (a smaller size counts as kSmallestBlockBytes), each ending at a line
+    // end; only the last may be much shorter. Stops at the first block the
+    // sink refuses (returns false) and then returns false; true when the sink
+    // took the whole text. An empty text makes no call. Needs no more memory
+    // than one block besides the object itself.
     bool forEachBlock(std::size_t blockBytes,
                       const std::function<bool(std::string_view)>& sink) const;
 
