@@ -175,6 +175,10 @@ TEST(RepeatedAddition, NeedsNoStepPerAdditionWhereTheValueCannotMove) {
     EXPECT_EQ(addRepeatedly(std::ldexp(1.0, 52), 0.5, trillion), std::ldexp(1.0, 52));
     EXPECT_EQ(addRepeatedly(1.0, 1.0, trillion), 1e12 + 1);
     EXPECT_EQ(addRepeatedly(1.0, 2.5, trillion), 2.5e12 + 1);
+    // Among the subnormals every addition moves the value, exactly.
+    const double smallest = std::numeric_limits<double>::denorm_min();
+    EXPECT_EQ(addRepeatedly(3e13 * smallest, smallest, trillion), (3e13 + 1e12) * smallest);
+    EXPECT_EQ(addRepeatedly(3e13 * smallest, -smallest, trillion), 2.9e13 * smallest);
 }
 
 // The widening written as the passes over the ledges, for comparison.
