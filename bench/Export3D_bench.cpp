@@ -224,6 +224,17 @@ void BM_StreamedAscFile(benchmark::State& run) {
 }
 BENCHMARK(BM_StreamedAscFile)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
+// What the export needs before the Save dialog opens: the number texts and
+// the first lines for the comment line.
+void BM_ShellAndPreview(benchmark::State& run) {
+    const SlopeDesignState state = slopeOf(static_cast<int>(run.range(0)));
+    for (auto _ : run) {
+        const AscShell shell(state);
+        benchmark::DoNotOptimize(shell.preview(16 * 1024).lines.data());
+    }
+}
+BENCHMARK(BM_ShellAndPreview)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
 // The screen, with a Save dialog that is cancelled the moment it opens.
 class CancellingPlatform : public WindowPlatform, Canvas, FileDialog, FileStore {
 public:
