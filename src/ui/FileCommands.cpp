@@ -1,8 +1,7 @@
 // Save data, Open saved data and Write a 3D-file, and the save and open
 // routines they share.
-#include "export3d/AscText.h"
+#include "export3d/AscShell.h"
 #include "export3d/ShellRefusal.h"
-#include "export3d/Surface3D.h"
 #include "files/DataFile.h"
 #include "files/FileKinds.h"
 #include "files/FileStore.h"
@@ -39,14 +38,15 @@ constexpr std::array<DataField, kDataFileLines> kDataFields{{
 // so that a shell of many benches cannot stall the window.
 constexpr std::size_t kCommentPreviewBytes = 16 * 1024;
 
-std::string commentPreview(const std::string& text) {
-    if (text.size() <= kCommentPreviewBytes) {
-        return text;
+// The 3D file is produced in blocks of this size while it is written.
+constexpr std::size_t kFileBlockBytes = 1024 * 1024;
+
+std::string commentPreview(const AscShell& shell) {
+    const AscPreview preview = shell.preview(kCommentPreviewBytes);
+    if (preview.linesLeft == 0) {
+        return preview.lines;
     }
-    const std::size_t cut = text.rfind("\r\n", kCommentPreviewBytes - 2) + 2;
-    const auto hiddenLines =
-        std::count(text.begin() + static_cast<std::ptrdiff_t>(cut), text.end(), '\n');
-    return text.substr(0, cut) + "... and " + formatCount(hiddenLines) +
+    return preview.lines + "... and " + formatCount(static_cast<long long>(preview.linesLeft)) +
            " more lines, all of them in the file.";
 }
 
@@ -209,21 +209,30 @@ void frmPitwrightMain::cmd3Dview_Click() {
         platform_.messageBox(shellRefusalMessage(*why), kAppTitle);
         return;
     }
-    const std::string text = build3DFileText();
-    subSaveFile(fileKind_, text);
+    // Taken at the click: the events let run before the dialog cannot change
+    // it. The comment line shows its start; the whole text is produced for
+    // the file once the user has chosen a name.
+    const AscShell shell(state_);
+    controls_.setText(txtComment, commentPreview(shell));
+    saveProduced(fileKind_, [&shell](const BlockWriter& write) {
+        return shell.forEachBlock(kFileBlockBytes, write);
+    });
 }
 
 std::string frmPitwrightMain::build3DFileText() {
     if (shellRefusalFor(state_)) {
         return {};
     }
-    std::string text;
-    appendAscText(build3DSurface(state_), text);
-    controls_.setText(txtComment, commentPreview(text));
-    return text;
+    const AscShell shell(state_);
+    controls_.setText(txtComment, commentPreview(shell));
+    return shell.text();
 }
 
 void frmPitwrightMain::subSaveFile(const std::string& kind, const std::string& content) {
+    saveProduced(kind, [&content](const BlockWriter& write) { return write(content); });
+}
+
+void frmPitwrightMain::saveProduced(const std::string& kind, const BlockProducer& content) {
     platform_.doEvents();
     FileDialog& dialog = platform_.fileDialog();
     prepareSaveDialog(dialog.settings, kind);
@@ -240,11 +249,9 @@ void frmPitwrightMain::subSaveFile(const std::string& kind, const std::string& c
         return;
     }
 
-    std::string bytes;
-    bytes.reserve(content.size() + 2);
-    bytes += content;
-    bytes += "\r\n";
-    const FileWriteResult written = platform_.fileStore().writeWhole(*path, bytes);
+    // The content, then the one line end the save adds after any content.
+    const FileWriteResult written = platform_.fileStore().writeProduced(
+        *path, [&content](const BlockWriter& write) { return content(write) && write("\r\n"); });
     if (!written.ok) {
         platform_.messageBox(fileNotSavedMessage(*path, written.problem, written.detail),
                              kAppTitle);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/CatchBermCheck.h"
+#include "files/FileStore.h"
 #include "model/ControlSet.h"
 #include "model/SlopeDesignState.h"
 #include "model/SlopeRelations.h"
@@ -98,6 +99,9 @@ public:
     // comment line; returns the whole text for the file.
     std::string build3DFileText();
     void subSaveFile(const std::string& kind, const std::string& content);
+    // subSaveFile for a content produced block by block once the name is
+    // chosen, so a long text need not be held whole.
+    void saveProduced(const std::string& kind, const BlockProducer& content);
     void subOpenFile(const std::string& kind);
 
     // --- Exports of the drawn design ---------------------------------------

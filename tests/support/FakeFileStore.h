@@ -18,10 +18,18 @@ public:
             duringWrite();
         }
         std::string bytes;
-        const bool produced = produce([&bytes](std::string_view block) {
+        bool diskFull = false;
+        const bool produced = produce([&](std::string_view block) {
+            if (bytes.size() + block.size() > room) {
+                diskFull = true;
+                return false;
+            }
             bytes += block;
             return true;
         });
+        if (diskFull) {
+            return {false, FileProblem::DiskFull, {}};
+        }
         if (const auto refused = refuseWrites.find(path); refused != refuseWrites.end()) {
             return {false, refused->second, {}};
         }
@@ -50,6 +58,8 @@ public:
     std::map<std::string, std::string> files;
     std::map<std::string, FileProblem> refuseWrites;
     std::function<void()> duringWrite;
+    // How many bytes a file may take before the disk is full.
+    std::size_t room = std::size_t(-1);
     int writeCount = 0;
 };
 

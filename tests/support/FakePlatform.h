@@ -6,6 +6,7 @@
 #include "ui/WindowPlatform.h"
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,12 @@ public:
     }
     void setFocus(ControlId id) override { focusMoves.push_back(id); }
     void setMousePointer(MousePointer pointer) override { pointers.push_back(pointer); }
-    void doEvents() override { ++doEventsCount; }
+    void doEvents() override {
+        ++doEventsCount;
+        if (duringDoEvents) {
+            duringDoEvents();
+        }
+    }
     PrintOutcome printWindow() override {
         ++printCount;
         return printAnswer;
@@ -55,6 +61,8 @@ public:
     std::vector<ControlId> focusMoves;
     std::vector<MousePointer> pointers;
     int doEventsCount = 0;
+    // Stands for window events that run while pending events are let run.
+    std::function<void()> duringDoEvents;
     int printCount = 0;
     PrintOutcome printAnswer{true, PrintProblem::None, {}, {}};
     RecordingCanvas picture;

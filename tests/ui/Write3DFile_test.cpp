@@ -85,5 +85,40 @@ TEST_F(Write3DFile, WithoutAUsableProfileNothingIsWritten) {
     EXPECT_NE(w.platform.messages[0].text.find("13107"), std::string::npos);
 }
 
+// The shell is taken at the click; what runs while the dialog waits
+// (a new design, a reset) does not reach the file.
+TEST_F(Write3DFile, TheFileHoldsTheShellOfTheClick) {
+    drawDesign();
+    const std::string atTheClick = ascText(build3DSurface(w.form.state())) + "\r\n";
+    w.platform.duringDoEvents = [this] {
+        w.form.cmdResetValues_Click();
+        w.platform.duringDoEvents = nullptr;
+    };
+    w.platform.dialog.answer("/wall.ASC");
+    w.form.clicked(cmd3Dview);
+    EXPECT_EQ(w.platform.files.files.at("/wall.ASC"), atTheClick);
+}
+
+// The text is produced while the file is written, under the busy pointer;
+// a failure then is a failed save like any other.
+TEST_F(Write3DFile, AFailureWhileProducingKeepsTheOldFileAndConfirmsNothing) {
+    drawDesign();
+    bool busyWhileWriting = false;
+    w.platform.files.duringWrite = [&] {
+        busyWhileWriting = w.platform.pointers.back() == MousePointer::Hourglass;
+    };
+    w.platform.files.files["/wall.ASC"] = "old";
+    w.platform.files.room = 1000;
+    w.platform.dialog.answer("/wall.ASC");
+    w.form.clicked(cmd3Dview);
+
+    EXPECT_TRUE(busyWhileWriting);
+    EXPECT_EQ(w.platform.files.files.at("/wall.ASC"), "old");
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_NE(w.platform.messages[0].text.find("the disk is full"), std::string::npos);
+    EXPECT_EQ(w.text(txtComment).find("Map3D ASC-file saved"), std::string::npos);
+    EXPECT_EQ(w.platform.pointers.back(), MousePointer::Arrow);
+}
+
 } // namespace
 } // namespace pitwright::testing
