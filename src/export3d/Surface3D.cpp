@@ -2,8 +2,6 @@
 
 #include "export3d/ShellSizes.h"
 
-#include <cmath>
-
 namespace pitwright {
 namespace {
 
@@ -13,37 +11,7 @@ bool profileCoversBenches(const SlopeDesignState& state) {
            state.profileY.rows() > static_cast<std::size_t>(n);
 }
 
-bool profileIsFinite(const SlopeDesignState& state) {
-    for (std::size_t i = 0; i <= static_cast<std::size_t>(state.numberOfBenches); ++i) {
-        for (std::size_t c = 0; c < 2; ++c) {
-            if (!std::isfinite(state.profileX(i, c)) || !std::isfinite(state.profileY(i, c))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 } // namespace
-
-std::optional<std::string> whyNo3DSurface(const SlopeDesignState& state) {
-    if (!profileCoversBenches(state)) {
-        return "The 3D file cannot be written: the section does not match the current number of "
-               "benches. Click \"Accept values and draw picture\" first.";
-    }
-    const auto sizes = shellSizesFor(state.slopeHeight);
-    if (!sizes) {
-        return "The 3D file cannot be written: the slope height must lie between -13107 m and "
-               "13107 m.";
-    }
-    const auto crest = static_cast<std::size_t>(state.numberOfBenches);
-    const double xb = sizes->crestMargin + state.profileX(crest, 1);
-    const double zt = -(sizes->topMargin + state.profileY(crest, 1));
-    if (!profileIsFinite(state) || !std::isfinite(xb) || !std::isfinite(zt)) {
-        return "The 3D file cannot be written: the section holds a dimension too large to write.";
-    }
-    return std::nullopt;
-}
 
 std::vector<SurfaceQuad> build3DSurface(const SlopeDesignState& state) {
     std::vector<SurfaceQuad> quads;

@@ -3,22 +3,15 @@
 #include "export3d/SurfaceQuad.h"
 #include "model/SlopeDesignState.h"
 
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace pitwright {
-
-// Why the current profile cannot be swept into a shell, in plain words for
-// the user; nothing when it can. The shell needs the profile rows
-// 0..numberOfBenches, finite coordinates and a slope height below 13107 m.
-std::optional<std::string> whyNo3DSurface(const SlopeDesignState& state);
 
 // The closed shell swept from the profile along strike: 4n + 7 panels for
 // n = numberOfBenches, in this order: the pit floor strip, the n near end
 // bands, the n far end bands, face and top of each bench in turn, then the
 // ground and wall behind the crest, the two end walls above the crest, the
-// wall in the pit and the lid. Empty when whyNo3DSurface gives a reason
+// wall in the pit and the lid. Empty when shellRefusalFor gives a reason
 // other than a non-finite coordinate. Reads only.
 std::vector<SurfaceQuad> build3DSurface(const SlopeDesignState& state);
 

@@ -1,6 +1,7 @@
 #include "export3d/AscShell.h"
 #include "export3d/AscText.h"
 #include "export3d/DesignedSlope.h"
+#include "export3d/ShellRefusal.h"
 #include "export3d/Surface3D.h"
 
 #include <gtest/gtest.h>
@@ -118,7 +119,7 @@ TEST(AscShellTest, TheLargestDesignHasTheSameBytes) {
     SlopeDesignState state =
         designedSlope({32767, 7, 0.4, 0.4 / 3.7320508075688772, 0.13, 0.7071067811865476});
     state.slopeHeight = 13106.8;
-    ASSERT_FALSE(whyNo3DSurface(state).has_value());
+    ASSERT_FALSE(shellRefusalFor(state).has_value());
     expectSameTextAsThePanels(state, "32,767 benches");
     EXPECT_EQ(AscShell(state).lineCount(), 16u * 32767 + 28);
 }

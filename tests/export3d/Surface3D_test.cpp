@@ -1,4 +1,5 @@
 #include "export3d/DesignedSlope.h"
+#include "export3d/ShellRefusal.h"
 #include "export3d/ShellSizes.h"
 #include "export3d/Surface3D.h"
 
@@ -56,36 +57,43 @@ TEST(Surface3DTest, ClosingPanelsSitOnTheProfileCrestWhateverTheSlopeHeight) {
 
 TEST(Surface3DTest, RefusesAProfileThatDoesNotMatchTheBenches) {
     SlopeDesignState state = designedSlope({3, 1, 10, 5, 2, 2});
-    EXPECT_FALSE(whyNo3DSurface(state).has_value());
+    EXPECT_FALSE(shellRefusalFor(state).has_value());
 
     state.numberOfBenches = 4; // changed since the last calculation
-    EXPECT_TRUE(whyNo3DSurface(state).has_value());
+    EXPECT_EQ(shellRefusalFor(state), ShellRefusal::ProfileDoesNotMatch);
     EXPECT_TRUE(build3DSurface(state).empty());
 
     state.numberOfBenches = -1;
-    EXPECT_TRUE(whyNo3DSurface(state).has_value());
+    EXPECT_TRUE(shellRefusalFor(state).has_value());
     EXPECT_TRUE(build3DSurface(state).empty());
 
     SlopeDesignState never;
     never.numberOfBenches = 0;
-    EXPECT_TRUE(whyNo3DSurface(never).has_value()); // no calculation yet
+    EXPECT_TRUE(shellRefusalFor(never).has_value()); // no calculation yet
 }
 
 TEST(Surface3DTest, RefusesATooHighSlopeOrAnInfiniteProfile) {
     SlopeDesignState state = designedSlope({1, 1, 10, 5, 0, 0});
     state.slopeHeight = 13107;
-    EXPECT_TRUE(whyNo3DSurface(state).has_value());
+    EXPECT_EQ(shellRefusalFor(state), ShellRefusal::SlopeTooHigh);
+    state.slopeHeight = 13106.9;
+    EXPECT_FALSE(shellRefusalFor(state).has_value());
+    state.slopeHeight = -13107.4; // 2.5 x H = -32768.5 rounds to the even -32768
+    EXPECT_FALSE(shellRefusalFor(state).has_value());
+    state.slopeHeight = -13107.5;
+    EXPECT_EQ(shellRefusalFor(state), ShellRefusal::SlopeTooLow);
+    state.slopeHeight = 13107;
     EXPECT_TRUE(build3DSurface(state).empty());
 
     state.slopeHeight = 10;
     state.profileX(1, 1) = std::numeric_limits<double>::infinity();
-    EXPECT_TRUE(whyNo3DSurface(state).has_value());
+    EXPECT_EQ(shellRefusalFor(state), ShellRefusal::NotFinite);
 }
 
 TEST(Surface3DTest, FewerBenchesThanCalculatedUsesTheFirstRows) {
     SlopeDesignState state = designedSlope({3, 1, 10, 5, 2, 2});
     state.numberOfBenches = 2;
-    ASSERT_FALSE(whyNo3DSurface(state).has_value());
+    ASSERT_FALSE(shellRefusalFor(state).has_value());
     const auto quads = build3DSurface(state);
     ASSERT_EQ(quads.size(), 15u);
     EXPECT_EQ(quads[quads.size() - 6].corners[0].x, state.profileX(2, 1));
