@@ -5,9 +5,11 @@
 #include "files/FileStore.h"
 #include "model/SlopeRelations.h"
 #include "section/SectionDrawing.h"
+#include "stability/WallStability.h"
 #include "ui/WindowPlatform.h"
 
 #include <string>
+#include <vector>
 
 // The one place where what went wrong becomes the user's words. Libraries
 // and the platform say why with a code; the window shows these texts.
@@ -64,5 +66,51 @@ CatchBermWords catchBermWords(const CatchBermCheck& check, const std::string& be
 // One line for the status bar.
 std::string catchBermStatusText(const CatchBermCheck& check, const std::string& bermFieldText,
                                 InterRampConvention convention);
+
+} // namespace pitwright
+
+// --- Stability ---
+namespace pitwright {
+
+struct StabilityAnalysis;
+
+// What keeps a value of the stability check from being used.
+struct StabilityInputGap {
+    enum class Input : unsigned char { UnitWeight, Cohesion, FrictionAngle, TargetFactor };
+    enum class Kind : unsigned char {
+        Empty,
+        NotANumber,   // more in the text than one number
+        DecimalComma, // a number written with a decimal comma
+        OutOfRange,   // beyond the numbers the program can hold
+        NotAboveZero, // unit weight and target
+        Negative,     // cohesion and friction angle
+        NinetyOrMore, // friction angle
+    };
+    Input input = Input::UnitWeight;
+    Kind kind = Kind::Empty;
+    std::string text; // as typed
+};
+std::string stabilityInputMessage(const StabilityInputGap& gap);
+
+std::string stabilityNoDrawnDesignMessage();
+std::string stabilityWallMessage(stability::WallProblem why);
+// Why the search gave no critical circle for the whole slope.
+std::string stabilityNoCircleMessage(stability::SearchStatus why, double minimumThickness);
+
+// The ground model the analysis works on, in words.
+std::string stabilityGroundModelText(double slopeHeight, double minimumThickness);
+
+// A factor of safety against the target, in words: "1.87, meets the target
+// 1.3". The factor shows as many decimals as it takes to agree with the
+// verdict (2 at least), so that a figure never reads as the target while
+// falling short of it.
+std::string stabilityFactorText(double factor, double target);
+
+// The figures of a stability check, line by line.
+std::vector<std::string> stabilityFigureLines(const StabilityAnalysis& analysis,
+                                              int benchesPerStack, int numberOfBenches,
+                                              int refinedMinima);
+// Empty unless a critical circle lies on the border of its search.
+std::string stabilityCautionText(const StabilityAnalysis& analysis);
 
 } // namespace pitwright
