@@ -110,6 +110,28 @@ bool finite(const CriticalCircle& c) {
            finite(c.entryPoint) && slicesFinite;
 }
 
+// Whether the drawn profile has its catch berms where stacks of
+// `benchesPerStack` put them: every ledge on top of a stack as wide as the
+// others on top of a stack, every ledge within one as wide as the others
+// within one. Where berms and step outs are equally wide, any count fits.
+bool stacksFitProfile(const PointRows& x, int benchesPerStack) {
+    const std::size_t n = x.rows() - 1;
+    const double tolerance = 1e-6 * std::max(1.0, std::abs(x(n, 0)));
+    std::optional<double> berm;
+    std::optional<double> stepOut;
+    for (std::size_t k = 1; k < n; ++k) {
+        const double width = x(k, 1) - x(k, 0);
+        std::optional<double>& kind =
+            k % static_cast<std::size_t>(benchesPerStack) == 0 ? berm : stepOut;
+        if (!kind) {
+            kind = width;
+        } else if (std::abs(width - *kind) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
 ShownCircle shown(const SearchResult& result, double target) {
     const CriticalCircle& c = result.critical;
     return {c.factorOfSafety, c.factorOfSafety >= target, c.circle, c.exitPoint, c.entryPoint,
@@ -144,6 +166,9 @@ StabilityAnalysis analyseDrawnDesign(const frmPitwrightMain& window,
             a.problems.push_back(stabilityWallMessage(wall.problem));
         } else if (benchesPerStack < 1) {
             a.problems.push_back(stabilityWallMessage(WallProblem::BadBenchesPerStack));
+        } else if (!options.drawnBenchesPerStack &&
+                   !stacksFitProfile(design.profileX, benchesPerStack)) {
+            a.problems.push_back(stabilityStacksChangedMessage());
         } else {
             a.surface = wall.model.surface.points();
             a.slopeHeight = wall.slopeHeight;

@@ -316,6 +316,11 @@ std::string stabilityNoDrawnDesignMessage() {
     return "There is no drawn design; draw it with \"Accept values and draw picture\".";
 }
 
+std::string stabilityStacksChangedMessage() {
+    return "The benches per stack changed after the section was drawn; draw it again with "
+           "\"Accept values and draw picture\".";
+}
+
 std::string stabilityWallMessage(stability::WallProblem why) {
     using stability::WallProblem;
     const std::string start = "The stability of the drawn wall cannot be checked: ";

@@ -93,6 +93,8 @@ struct StabilityInputGap {
 std::string stabilityInputMessage(const StabilityInputGap& gap);
 
 std::string stabilityNoDrawnDesignMessage();
+// Benches per stack changed after the drawing, which shows other stacks.
+std::string stabilityStacksChangedMessage();
 std::string stabilityWallMessage(stability::WallProblem why);
 // Why the search gave no critical circle for the whole slope.
 std::string stabilityNoCircleMessage(stability::SearchStatus why, double minimumThickness);

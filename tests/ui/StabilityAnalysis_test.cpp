@@ -214,6 +214,14 @@ TEST_F(StabilityAnalysisTest, KeepsTheStacksOfTheDrawing) {
     ASSERT_TRUE(a.hasFigures());
     EXPECT_EQ(a.stackCount, 2);
     EXPECT_TRUE(contains(a.lines[2], "of 2 (benches "));
+
+    // A caller that did not follow the drawing is told to draw again: the
+    // section's berms are not where stacks of 2 put them.
+    const StabilityAnalysis unsure = analyseDrawnDesign(window, kRock);
+    ASSERT_EQ(unsure.problems.size(), 1u);
+    EXPECT_TRUE(contains(unsure.problems[0], "benches per stack changed"));
+    enter(txtBenchesPerStack, "5");
+    EXPECT_TRUE(analyseDrawnDesign(window, kRock).hasFigures());
 }
 
 TEST_F(StabilityAnalysisTest, CautionsWhenACriticalCircleIsOnTheBorderOfItsSearch) {
