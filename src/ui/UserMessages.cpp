@@ -369,14 +369,26 @@ std::string stabilityGroundModelText(double slopeHeight, double minimumThickness
            "mechanism.";
 }
 
-std::string stabilityFactorText(double factor, double target) {
+namespace {
+
+// Two decimals, or as many more as it takes to fall on the verdict's side of
+// the target.
+std::string factorDigits(double factor, double target) {
     const bool meets = factor >= target;
     int decimals = 2;
     std::string shown = formatRounded(factor, decimals);
     while (decimals < 9 && (valueOfText(shown) >= target) != meets) {
         shown = formatRounded(factor, ++decimals);
     }
-    return shown + (meets ? ", meets the target " : ", below the target ") + formatGeneral(target);
+    return shown;
+}
+
+} // namespace
+
+std::string stabilityFactorText(double factor, double target) {
+    return factorDigits(factor, target) +
+           (factor >= target ? ", meets the target " : ", below the target ") +
+           formatGeneral(target);
 }
 
 std::vector<std::string> stabilityFigureLines(const StabilityAnalysis& a, int benchesPerStack,
@@ -442,6 +454,27 @@ std::string stabilityCautionText(const StabilityAnalysis& a) {
                                                : "the critical circle of the worst stack lies";
     return "Caution: " + which +
            " on the border of the search; a wider search might find a lower factor of safety.";
+}
+
+StabilityLegend stabilityLegend(const StabilityAnalysis& a) {
+    StabilityLegend legend;
+    legend.groundModel = "Pit floor and ground behind the crest (ground model)";
+    if (!a.overall) {
+        return legend;
+    }
+    legend.overall =
+        "Whole slope, factor of safety " + factorDigits(a.overall->factorOfSafety, a.targetFactor);
+    if (a.worstStack && a.worstStackIndex >= 0) {
+        legend.worstStack = "Worst stack (stack " + formatCount(a.worstStackIndex + 1) +
+                            "), factor of safety " +
+                            factorDigits(a.worstStack->factorOfSafety, a.targetFactor);
+        if (a.overallWithinStack) {
+            legend.worstStack += ", the same circle";
+        }
+    } else {
+        legend.worstStack = "Worst stack: none";
+    }
+    return legend;
 }
 
 } // namespace pitwright

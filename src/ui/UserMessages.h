@@ -115,4 +115,13 @@ std::vector<std::string> stabilityFigureLines(const StabilityAnalysis& analysis,
 // Empty unless a critical circle lies on the border of its search.
 std::string stabilityCautionText(const StabilityAnalysis& analysis);
 
+// The legend of the drawing: the whole slope's circle, the worst stack's,
+// and the ground model's floor and ground behind the crest.
+struct StabilityLegend {
+    std::string overall;
+    std::string worstStack;
+    std::string groundModel;
+};
+StabilityLegend stabilityLegend(const StabilityAnalysis& analysis);
+
 } // namespace pitwright
