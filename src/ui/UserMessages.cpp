@@ -437,7 +437,8 @@ std::vector<std::string> stabilityFigureLines(const StabilityAnalysis& a, int be
                         formatCount(s.gridAway) + " centres over the stack with " +
                         formatCount(s.radiiPerCentre) + " circles each, and " +
                         formatCount(s.exitEntryCircles) + " circles through points of the stack; " +
-                        formatCount(s.circlesTried) + " circles tried for the stack shown.");
+                        formatCount(s.circlesTried) + " circles tried for the " +
+                        (a.worstStack ? "worst" : "lowest") + " stack.");
     }
     return lines;
 }

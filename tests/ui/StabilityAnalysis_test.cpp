@@ -254,6 +254,25 @@ TEST_F(StabilityAnalysisTest, ExplainsWhenNoSlipMassIsThickEnough) {
     EXPECT_TRUE(contains(a.problems[0], "500 m"));
 }
 
+// Stacks of one 0.1 m bench: no slip mass within a stack reaches the
+// thinnest that counts, while the whole slope has one.
+TEST_F(StabilityAnalysisTest, ReportsNoWorstStackWhereNoStackHasAMechanism) {
+    enterHeights("0.2", "0.1", "1");
+    enter(txtCrestToToeSlopeAngle, "45");
+    enter(txtStackAngle, "60");
+    enter(txtBenchAngle, "75");
+    window.clicked(cmdCalcAndDraw);
+    ASSERT_TRUE(window.hasDrawnDesign());
+    const StabilityAnalysis a = analyseDrawnDesign(window, kRock);
+    ASSERT_TRUE(a.hasFigures()) << a.message();
+    EXPECT_FALSE(a.worstStack);
+    EXPECT_EQ(a.worstStackIndex, -1);
+    EXPECT_EQ(a.lines[2], "Worst stack: none; no circle that enters and leaves within one stack "
+                          "cuts off a slip mass 0.1 m thick or more.");
+    EXPECT_TRUE(contains(allWords(a), "circles tried for the lowest stack."));
+    EXPECT_EQ(stabilityLegend(a).worstStack, "Worst stack: none");
+}
+
 TEST_F(StabilityAnalysisTest, TheSlipArcRunsUnderTheCentreFromExitToEntry) {
     drawReadmeDesign();
     const StabilityAnalysis a = analyseDrawnDesign(window, kRock);
