@@ -1,11 +1,13 @@
 // Speed of the stability analysis of a drawn design: the whole search
 // (overall and worst stack) on walls of 10 and 100 benches, on one thread
-// and on two, beside a single circle and a small slope of the same run.
+// and on two, beside a single circle and a small slope of the same run; and
+// one recompute of the "Check stability" window, beside the analysis alone.
 #include "stability/CircleEvaluation.h"
 #include "stability/CircleSearch.h"
 #include "stability/WallStability.h"
 #include "support/FakePlatform.h"
 #include "support/TestDesigns.h"
+#include "ui/StabilityAnalysis.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <benchmark/benchmark.h>
@@ -50,6 +52,34 @@ BENCHMARK(BM_WallStability)
     ->Args({10, 2})
     ->Args({100, 1})
     ->Args({100, 2})
+    ->Unit(benchmark::kMillisecond);
+
+// What the window does each time a value or the drawn design changes: read
+// the values, analyse the drawn design (on every core, as BM_WallStability
+// with threads 2 on two cores) and put the figures in words.
+void BM_StabilityCheckRecompute(benchmark::State& run) {
+    testing::FakePlatform platform;
+    frmPitwrightMain window(platform);
+    window.Form_Load();
+    testing::enterBenchDesign(window, static_cast<int>(run.range(0)));
+    window.cmdCalcAndDraw_Click();
+    const StabilityInputTexts inputs{"26", "50", "35", "1.3"};
+    StabilityAnalysis shown;
+    for (auto _ : run) {
+        shown = analyseDrawnDesign(window, inputs);
+        benchmark::DoNotOptimize(shown.lines.data());
+    }
+    if (!shown.hasFigures()) {
+        run.SkipWithError("the drawn design gave no figures");
+        return;
+    }
+    run.counters["overallF"] = shown.overall->factorOfSafety;
+    run.counters["lines"] = static_cast<double>(shown.lines.size());
+}
+BENCHMARK(BM_StabilityCheckRecompute)
+    ->ArgNames({"benches"})
+    ->Arg(10)
+    ->Arg(100)
     ->Unit(benchmark::kMillisecond);
 
 // Baseline: one circle of the 100-bench wall, the critical one, cut into

@@ -1,6 +1,9 @@
 #include "ui/UserMessages.h"
 
 #include "model/NumberText.h"
+#include "ui/StabilityAnalysis.h"
+
+#include <algorithm>
 
 namespace pitwright {
 namespace {
@@ -288,6 +291,257 @@ std::vector<TitleRow> catchBermTitleRows(const CatchBermCheck& check,
              words.steepestAngle});
     }
     return rows;
+}
+
+} // namespace pitwright
+
+// --- Stability ---
+namespace pitwright {
+namespace {
+
+using StabilityInput = StabilityInputGap::Input;
+
+std::string stabilityInputName(StabilityInput input) {
+    switch (input) {
+    case StabilityInput::UnitWeight:
+        return "unit weight";
+    case StabilityInput::Cohesion:
+        return "cohesion";
+    case StabilityInput::FrictionAngle:
+        return "friction angle";
+    case StabilityInput::TargetFactor:
+        return "target factor of safety";
+    }
+    return "value";
+}
+
+std::string capitalised(std::string words) {
+    if (!words.empty() && words[0] >= 'a' && words[0] <= 'z') {
+        words[0] = static_cast<char>(words[0] - 'a' + 'A');
+    }
+    return words;
+}
+
+std::string metres(double value) {
+    return formatRounded(value, 2);
+}
+
+std::string pointText(const stability::Point& p) {
+    return "(" + metres(p.x) + ", " + metres(p.y) + ")";
+}
+
+std::string circleLine(const ShownCircle& shown) {
+    return "  Critical circle: centre " + pointText({shown.circle.x, shown.circle.y}) +
+           ", radius " + metres(shown.circle.radius) + " m; exit " + pointText(shown.exitPoint) +
+           " toward the pit, entry " + pointText(shown.entryPoint) + " at the back.";
+}
+
+std::string thicknessText(double minimumThickness) {
+    return formatRounded(minimumThickness, 2) + " m";
+}
+
+} // namespace
+
+std::string stabilityInputMessage(const StabilityInputGap& gap) {
+    const std::string name = stabilityInputName(gap.input);
+    const std::string typed = "The " + name + " " + quoted(gap.text);
+    switch (gap.kind) {
+    case StabilityInputGap::Kind::Empty:
+        switch (gap.input) {
+        case StabilityInput::UnitWeight:
+            return "Enter the unit weight of the rock mass in kN/m\u00B3.";
+        case StabilityInput::Cohesion:
+            return "Enter the cohesion of the rock mass in kPa (0 for none).";
+        case StabilityInput::FrictionAngle:
+            return "Enter the friction angle of the rock mass in degrees.";
+        case StabilityInput::TargetFactor:
+            return "Enter the target factor of safety (1.3 is usual).";
+        }
+        break;
+    case StabilityInputGap::Kind::NotANumber:
+        return typed + " is not a number.";
+    case StabilityInputGap::Kind::DecimalComma:
+        return typed + " has a comma: write decimals after a point, as in 26.5.";
+    case StabilityInputGap::Kind::OutOfRange:
+        return typed + " is beyond the range of numbers the program can hold.";
+    case StabilityInputGap::Kind::NotAboveZero:
+        return gap.input == StabilityInput::UnitWeight
+                   ? "The unit weight must be above 0 kN/m\u00B3."
+                   : capitalised("the " + name) + " must be above 0.";
+    case StabilityInputGap::Kind::Negative:
+        return gap.input == StabilityInput::Cohesion
+                   ? "The cohesion cannot be below 0 kPa."
+                   : "The friction angle cannot be below 0\u00B0.";
+    case StabilityInputGap::Kind::NinetyOrMore:
+        return "The friction angle must be below 90\u00B0.";
+    }
+    return capitalised("the " + name) + " cannot be used.";
+}
+
+std::string stabilityNoDrawnDesignMessage() {
+    return "There is no drawn design; draw it with \"Accept values and draw picture\".";
+}
+
+std::string stabilityStacksChangedMessage() {
+    return "The benches per stack changed after the section was drawn; draw it again with "
+           "\"Accept values and draw picture\".";
+}
+
+std::string stabilityWallMessage(stability::WallProblem why) {
+    using stability::WallProblem;
+    const std::string start = "The stability of the drawn wall cannot be checked: ";
+    switch (why) {
+    case WallProblem::NotDrawn:
+    case WallProblem::RowsMismatch:
+        return stabilityNoDrawnDesignMessage();
+    case WallProblem::NoBenches:
+        return start + "it has no benches.";
+    case WallProblem::NotFinite:
+        return start + "a point of its section is not a number.";
+    case WallProblem::TooLarge:
+        return start + "it is too large; its section must stay within 10,000 km of the toe.";
+    case WallProblem::RunsBackwards:
+        return start + "it overhangs.";
+    case WallProblem::NoHeight:
+        return start + "its crest is not above its toe.";
+    case WallProblem::BadBenchesPerStack:
+        return start + "it needs at least one bench per stack.";
+    case WallProblem::None:
+        break;
+    }
+    return start + "its section cannot be used.";
+}
+
+std::string stabilityNoCircleMessage(stability::SearchStatus why, double minimumThickness) {
+    using stability::SearchStatus;
+    if (why == SearchStatus::NoAdmissibleCircle) {
+        return "No slip circle through the wall cuts off a slip mass " +
+               thicknessText(minimumThickness) +
+               " thick or more that the method can solve, so there is no factor of safety to "
+               "give.";
+    }
+    return "The search for the critical circle could not run on this wall.";
+}
+
+std::string stabilityGroundModelText(double slopeHeight, double minimumThickness) {
+    return "Ground model: a flat pit floor in front of the toe and flat ground behind the crest, "
+           "each twice the slope height long (" +
+           metres(2 * slopeHeight) +
+           " m), over dry rock that continues below the pit floor, so a slip circle may pass "
+           "below the floor and leave through it in front of the toe. A slip mass thinner "
+           "than " +
+           thicknessText(minimumThickness) +
+           " (the larger of 0.1 m and 0.5 % of the slope height) is not counted as a "
+           "mechanism.";
+}
+
+namespace {
+
+// Two decimals, or as many more as it takes to fall on the verdict's side of
+// the target.
+std::string factorDigits(double factor, double target) {
+    const bool meets = factor >= target;
+    int decimals = 2;
+    std::string shown = formatRounded(factor, decimals);
+    while (decimals < 9 && (valueOfText(shown) >= target) != meets) {
+        shown = formatRounded(factor, ++decimals);
+    }
+    return shown;
+}
+
+} // namespace
+
+std::string stabilityFactorText(double factor, double target) {
+    return factorDigits(factor, target) +
+           (factor >= target ? ", meets the target " : ", below the target ") +
+           formatGeneral(target);
+}
+
+std::vector<std::string> stabilityFigureLines(const StabilityAnalysis& a, int benchesPerStack,
+                                              int numberOfBenches, int refinedMinima) {
+    std::vector<std::string> lines;
+    if (!a.overall) {
+        return lines;
+    }
+    const double target = a.targetFactor;
+    std::string whole =
+        "Whole slope: factor of safety " + stabilityFactorText(a.overall->factorOfSafety, target);
+    if (a.overallWithinStack && a.worstStackIndex >= 0) {
+        whole +=
+            "; the least of all circles lies within stack " + formatCount(a.worstStackIndex + 1);
+    }
+    lines.push_back(whole + ".");
+    lines.push_back(circleLine(*a.overall));
+
+    if (a.worstStack && a.worstStackIndex >= 0) {
+        const int first = a.worstStackIndex * benchesPerStack + 1;
+        const int last = std::min((a.worstStackIndex + 1) * benchesPerStack, numberOfBenches);
+        const std::string benches =
+            first == last ? "bench " + formatCount(first)
+                          : "benches " + formatCount(first) + " to " + formatCount(last);
+        lines.push_back("Worst stack: stack " + formatCount(a.worstStackIndex + 1) + " of " +
+                        formatCount(a.stackCount) + " (" + benches +
+                        " from the toe), factor of safety " +
+                        stabilityFactorText(a.worstStack->factorOfSafety, target) + ".");
+        lines.push_back(circleLine(*a.worstStack));
+    } else {
+        lines.push_back("Worst stack: none; no circle that enters and leaves within one stack "
+                        "cuts off a slip mass " +
+                        thicknessText(a.minimumThickness) + " thick or more.");
+    }
+    lines.push_back("Points (x, y) in metres from the toe: x away from the pit, y up.");
+
+    const stability::SearchResult& o = a.overallSearch;
+    lines.push_back("Search of the whole slope: a grid of " + formatCount(o.gridAlong) +
+                    " \u00D7 " + formatCount(o.gridAway) + " centres with " +
+                    formatCount(o.radiiPerCentre) + " circles each, refined around its " +
+                    formatCount(refinedMinima) + " best minima; " + formatCount(o.circlesTried) +
+                    " circles tried.");
+    const stability::SearchResult& s = a.stackSearch;
+    if (s.gridAlong > 0) {
+        lines.push_back("Search within a stack: " + formatCount(s.gridAlong) + " \u00D7 " +
+                        formatCount(s.gridAway) + " centres over the stack with " +
+                        formatCount(s.radiiPerCentre) + " circles each, and " +
+                        formatCount(s.exitEntryCircles) + " circles through points of the stack; " +
+                        formatCount(s.circlesTried) + " circles tried for the " +
+                        (a.worstStack ? "worst" : "lowest") + " stack.");
+    }
+    return lines;
+}
+
+std::string stabilityCautionText(const StabilityAnalysis& a) {
+    const bool overall = a.overall && a.overall->onGridBorder;
+    const bool stack = a.worstStack && a.worstStack->onGridBorder && !a.overallWithinStack;
+    if (!overall && !stack) {
+        return "";
+    }
+    const std::string which = overall && stack ? "the critical circles of the whole slope and "
+                                                 "of the worst stack lie"
+                              : overall        ? "the critical circle of the whole slope lies"
+                                               : "the critical circle of the worst stack lies";
+    return "Caution: " + which +
+           " on the border of the search; a wider search might find a lower factor of safety.";
+}
+
+StabilityLegend stabilityLegend(const StabilityAnalysis& a) {
+    StabilityLegend legend;
+    legend.groundModel = "Pit floor and ground behind the crest (ground model)";
+    if (!a.overall) {
+        return legend;
+    }
+    legend.overall =
+        "Whole slope, factor of safety " + factorDigits(a.overall->factorOfSafety, a.targetFactor);
+    if (a.worstStack && a.worstStackIndex >= 0) {
+        legend.worstStack = "Worst stack (stack " + formatCount(a.worstStackIndex + 1) +
+                            "), factor of safety " +
+                            factorDigits(a.worstStack->factorOfSafety, a.targetFactor);
+        if (a.overallWithinStack) {
+            legend.worstStack += ", the same circle";
+        }
+    } else {
+        legend.worstStack = "Worst stack: none";
+    }
+    return legend;
 }
 
 } // namespace pitwright

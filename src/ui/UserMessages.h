@@ -8,6 +8,7 @@
 #include "section/SectionDrawing.h"
 #include "section/SectionSheet.h"
 #include "section/SheetFormat.h"
+#include "stability/WallStability.h"
 #include "ui/WindowPlatform.h"
 
 #include <string>
@@ -77,5 +78,62 @@ std::string catchBermStatusText(const CatchBermCheck& check, const std::string& 
 std::vector<TitleRow> catchBermTitleRows(const CatchBermCheck& check,
                                          const std::string& bermFieldText,
                                          InterRampConvention convention);
+
+} // namespace pitwright
+
+// --- Stability ---
+namespace pitwright {
+
+struct StabilityAnalysis;
+
+// What keeps a value of the stability check from being used.
+struct StabilityInputGap {
+    enum class Input : unsigned char { UnitWeight, Cohesion, FrictionAngle, TargetFactor };
+    enum class Kind : unsigned char {
+        Empty,
+        NotANumber,   // more in the text than one number
+        DecimalComma, // a number written with a decimal comma
+        OutOfRange,   // beyond the numbers the program can hold
+        NotAboveZero, // unit weight and target
+        Negative,     // cohesion and friction angle
+        NinetyOrMore, // friction angle
+    };
+    Input input = Input::UnitWeight;
+    Kind kind = Kind::Empty;
+    std::string text; // as typed
+};
+std::string stabilityInputMessage(const StabilityInputGap& gap);
+
+std::string stabilityNoDrawnDesignMessage();
+// Benches per stack changed after the drawing, which shows other stacks.
+std::string stabilityStacksChangedMessage();
+std::string stabilityWallMessage(stability::WallProblem why);
+// Why the search gave no critical circle for the whole slope.
+std::string stabilityNoCircleMessage(stability::SearchStatus why, double minimumThickness);
+
+// The ground model the analysis works on, in words.
+std::string stabilityGroundModelText(double slopeHeight, double minimumThickness);
+
+// A factor of safety against the target, in words: "1.87, meets the target
+// 1.3". The factor shows as many decimals as it takes to agree with the
+// verdict (2 at least), so that a figure never reads as the target while
+// falling short of it.
+std::string stabilityFactorText(double factor, double target);
+
+// The figures of a stability check, line by line.
+std::vector<std::string> stabilityFigureLines(const StabilityAnalysis& analysis,
+                                              int benchesPerStack, int numberOfBenches,
+                                              int refinedMinima);
+// Empty unless a critical circle lies on the border of its search.
+std::string stabilityCautionText(const StabilityAnalysis& analysis);
+
+// The legend of the drawing: the whole slope's circle, the worst stack's,
+// and the ground model's floor and ground behind the crest.
+struct StabilityLegend {
+    std::string overall;
+    std::string worstStack;
+    std::string groundModel;
+};
+StabilityLegend stabilityLegend(const StabilityAnalysis& analysis);
 
 } // namespace pitwright
