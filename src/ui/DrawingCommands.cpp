@@ -19,6 +19,8 @@ void frmPitwrightMain::cmdCalcAndDraw_Click() {
     platform_.canvas().Cls();
     traceSectionProfile(state_);
     const SectionDrawing verdict = drawSection(state_, platform_.canvas());
+    drawnBenchesPerStack_ = state_.benchesPerStack;
+    drawnBerms_ = state_.numberOfBerms;
     setProfileDrawn(verdict == SectionDrawing::Drawn);
     if (verdict != SectionDrawing::Drawn) {
         platform_.messageBox(sectionNotDrawnMessage(verdict), kAppTitle);
@@ -33,6 +35,11 @@ void frmPitwrightMain::cmdClearPicture_Click() {
     platform_.canvas().Cls();
     setProfileDrawn(false);
     moveFocus(cmdCalcAndDraw);
+}
+
+DrawnSection frmPitwrightMain::drawnSection() const {
+    return DrawnSection{state_.profileX,       state_.profileY, state_.numberOfBenches,
+                        drawnBenchesPerStack_, drawnBerms_,     selectedConvention()};
 }
 
 void frmPitwrightMain::setProfileDrawn(bool drawn) {

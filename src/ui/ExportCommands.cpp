@@ -144,8 +144,7 @@ void frmPitwrightMain::mnuExportSection_Click() {
 
     platform_.setMousePointer(MousePointer::Hourglass);
     const std::vector<TitleRow> rows = sectionTitleRows();
-    const SectionSheetInput input{drawnSectionOf(state_, selectedConvention()),
-                                  "Pitwright slope design", rows};
+    const SectionSheetInput input{drawnSection(), "Pitwright slope design", rows};
     SheetBytes sheet;
     if (format == SheetFormat::Dxf) {
         SheetDxf dxf;

@@ -5,6 +5,7 @@
 #include "model/ControlSet.h"
 #include "model/SlopeDesignState.h"
 #include "model/SlopeRelations.h"
+#include "section/DrawnSection.h"
 #include "ui/UserMessages.h"
 #include "ui/WindowPlatform.h"
 
@@ -120,6 +121,8 @@ public:
     // The profile is that of the last "Accept values and draw picture" and
     // matches the bench count: what exports and analyses work on.
     bool hasDrawnDesign() const { return profileIsDrawnDesign(); }
+    // The drawn design: its profile and the stacks it was built with.
+    DrawnSection drawnSection() const;
     // Called whenever a drawing succeeds, fails, or is cleared or reset, so
     // that windows showing the drawn design can follow it.
     void addDrawnDesignListener(std::function<void()> listener) {
@@ -166,6 +169,10 @@ private:
     // built and drew, and no failed drawing, reset or "Clear picture"
     // came since.
     bool profileDrawn_ = false;
+    // The stacks the drawn profile was built with; the record's own may
+    // change before the next drawing.
+    std::int16_t drawnBenchesPerStack_ = 0;
+    std::int16_t drawnBerms_ = 0;
     std::vector<std::function<void()>> drawnDesignListeners_;
     void setProfileDrawn(bool drawn);
     std::string fileKind_;

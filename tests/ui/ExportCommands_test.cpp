@@ -132,5 +132,32 @@ TEST_F(ExportCommands, AFailedWriteIsToldAndKeepsTheOldFile) {
     EXPECT_NE(lastMessage().find("you may not write in its folder"), std::string::npos);
 }
 
+// Benches per stack typed again after the drawing leaves the bench count
+// alone; the drawing still shows the stacks it was drawn with.
+TEST_F(ExportCommands, TheSectionShowsTheStacksItWasDrawnWith) {
+    drawDesign();
+    w.platform.exports.answer("/before.dxf");
+    w.form.mnuExportSection_Click();
+    w.enter(txtBenchAngle, "");
+    w.enter(txtStackAngle, "");
+    w.enter(txtCrestToToeSlopeAngle, "");
+    w.enter(txtToeToToeSlopeAngle, "");
+    w.enter(txtBenchesPerStack, "2");
+    ASSERT_EQ(w.form.state().numberOfBenches, 10);
+    ASSERT_EQ(w.form.state().benchesPerStack, 2);
+    w.platform.exports.answer("/after.dxf");
+    w.form.mnuExportSection_Click();
+    // The title block shows the fields as they now read; the wall, with its
+    // berms where they were drawn, is the same.
+    auto wallOf = [](const std::string& dxf) {
+        const std::size_t start = dxf.find("  0\r\nPOLYLINE\r\n  8\r\nwall\r\n");
+        return dxf.substr(start, dxf.find("SEQEND", start) - start);
+    };
+    EXPECT_EQ(wallOf(written("/after.dxf")), wallOf(written("/before.dxf")));
+    // The berm is dimensioned where it was drawn, though its field is empty now.
+    ASSERT_EQ(w.text(txtBermWidth), "");
+    EXPECT_NE(written("/after.dxf").find("42.26"), std::string::npos);
+}
+
 } // namespace
 } // namespace pitwright::testing
