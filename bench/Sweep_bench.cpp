@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -96,7 +97,8 @@ void BM_SweepRowInAFreshWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_SweepRowInAFreshWindow);
 
-// A whole table, results written to memory, on the given number of threads.
+// A whole table, results written to memory, on one thread and on every
+// core (at least two).
 void BM_SweepTable(benchmark::State& state) {
     const cli::SweepPlanFound found = cli::planSweep(designTable());
     const auto threads = static_cast<unsigned>(state.range(0));
@@ -115,7 +117,11 @@ void BM_SweepTable(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kRows);
     state.counters["cores"] = std::thread::hardware_concurrency();
 }
-BENCHMARK(BM_SweepTable)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SweepTable)
+    ->Arg(1)
+    ->Arg(static_cast<int>(std::max(2u, std::thread::hardware_concurrency())))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 } // namespace pitwright

@@ -15,6 +15,7 @@ public:
     FileReadResult readStart(const std::string& path, std::size_t maxBytes) override;
 
     void put(const std::string& path, std::string bytes) { files_[path] = std::move(bytes); }
+    void remove(const std::string& path) { files_.erase(path); }
     const std::string* find(const std::string& path) const;
 
 private:

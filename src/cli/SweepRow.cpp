@@ -9,9 +9,6 @@
 namespace pitwright::cli {
 namespace {
 
-// The one data file of a thread, rewritten for every row.
-const std::string kRowFile = "design.DAT";
-
 // The seven texts of a data file, in file order.
 constexpr std::array<SweepInput, kDataFileLines> kDataFileInputs{
     SweepInput::SlopeHeight, SweepInput::BenchHeight, SweepInput::BenchesPerStack,
@@ -103,13 +100,16 @@ void SweepRowEvaluator::evaluate(const CsvRecord& row, SweepRowResult& result) {
                         " " + encoded.reason;
         return;
     }
-    // As the save routine writes it: the last line ended too.
-    store_.put(kRowFile, encoded.text + "\r\n");
+    // As the save routine writes it: the last line ended too. Named after
+    // the row, since the window names the file in what it says about it.
+    const std::string file = "line " + std::to_string(row.line);
+    store_.put(file, encoded.text + "\r\n");
 
     platform_.clearMessages();
     frmPitwrightMain window(platform_);
     const auto convention = conventionNamed(field(row, SweepInput::Convention));
-    const OpenedDesign opened = openInFreshWindow(window, platform_, *convention, kRowFile);
+    const OpenedDesign opened = openInFreshWindow(window, platform_, *convention, file);
+    store_.remove(file);
 
     const auto& shown = shownFields();
     for (std::size_t i = 0; i < shown.size(); ++i) {

@@ -132,6 +132,17 @@ TEST_F(SweepCommand, RowsThatCannotBeReadAreFlaggedAndTheSweepGoesOn) {
     EXPECT_EQ(broken[1].at("reason"), "a quoted field that starts on line 3 is never closed");
 }
 
+// A text longer than any data file the window reads: the window's own
+// refusal, naming the row's line.
+TEST_F(SweepCommand, AHugeTextIsRefusedByTheWindow) {
+    const auto rows =
+        sweep(kHeader + "huge,C,1" + std::string(5 << 20, '0') + ",10,5,45,,60,75\r\n");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].at("reason"),
+              "The data file 'line 2' cannot be read: its first lines are far "
+              "longer than a data file's. No field was changed.");
+}
+
 TEST_F(SweepCommand, SemicolonAndTabTablesWithAMarkComeBackAsTheyWent) {
     const std::string bom = "\xEF\xBB\xBF";
     const std::string body = "\"pit 1; west\"|C|100|10|5|45||60|75\r\n"
