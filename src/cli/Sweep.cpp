@@ -20,6 +20,7 @@ namespace {
 // few enough that a block stays small.
 constexpr std::size_t kRowsPerClaim = 16;
 constexpr std::size_t kRowsPerThreadInBlock = 1024;
+constexpr std::size_t kMostRowsInBlock = 64 * 1024;
 
 struct Block {
     std::vector<CsvRecord> rows; // reused: records keep their strings' room
@@ -132,7 +133,7 @@ bool runSweep(const SweepPlan& plan, const BlockWriter& write, unsigned threads,
     for (unsigned i = 0; i < threads; ++i) {
         evaluators.push_back(std::make_unique<SweepRowEvaluator>(plan.columns));
     }
-    const std::size_t capacity = kRowsPerThreadInBlock * threads;
+    const std::size_t capacity = std::min(kMostRowsInBlock, kRowsPerThreadInBlock * threads);
     const double totalLines = progress ? static_cast<double>(linesOf(plan.bytes)) : 1.0;
 
     // While the threads evaluate one block, this one writes out the block
