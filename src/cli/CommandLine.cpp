@@ -95,7 +95,7 @@ const char* const kSweepDescription =
     "The status is 0 also when rows are refused; 1 when the results cannot be\n"
     "written; 2 when the table cannot be read or has no usable header.";
 
-// Why the arguments cannot be used, or what they ask for.
+// What the arguments after a command ask for, or the status to end with now.
 struct Parsed {
     std::optional<int> exitNow; // help, version or a usage error was handled
     QCommandLineParser parser;
