@@ -106,25 +106,36 @@ fi
 # ---- The programs answering, once they can. ----
 # pitwright --version under QT_QPA_PLATFORM=offscreen: the window takes no
 # command-line option yet, so there is nothing to ask it.
-if [ -e "$usr/bin/pitwright-cli" ]; then
-    cli="$usr/bin/pitwright-cli"
-    if output=$("$cli" --version) && grep -qF "${version%%-*}" <<<"$output"; then
+cli="$usr/bin/pitwright-cli"
+if [ -x "$cli" ]; then
+    pass "bin/pitwright-cli"
+    if missing=$(ldd "$cli" | grep "not found"); then
+        fail "libraries of bin/pitwright-cli not found: $missing"
+    fi
+    # No display: the command line must not need one.
+    if output=$(env -u DISPLAY -u WAYLAND_DISPLAY "$cli" --version) &&
+        [ "$output" = "pitwright-cli ${version%%-*}" ]; then
         pass "pitwright-cli --version: $output"
     else
-        fail "pitwright-cli --version"
+        fail "pitwright-cli --version said '${output:-}'"
     fi
-    # A sweep of one design: a header and one row of results, exit status 0.
+    # A sweep of one design: a header and one row of results with the
+    # window's berm width and no reason, exit status 0, nothing on stderr.
     printf '%s\r\n' \
         'convention,slope height,bench height,benches per stack,crest-to-toe,toe-to-toe,stack angle,bench angle' \
         'crest-to-toe,100,10,5,45,,60,75' >"$work/designs.csv"
-    if "$cli" sweep "$work/designs.csv" -o "$work/results.csv" &&
-        [ "$(grep -c . "$work/results.csv")" -eq 2 ]; then
+    if env -u DISPLAY -u WAYLAND_DISPLAY "$cli" sweep "$work/designs.csv" \
+        -o "$work/results.csv" 2>"$work/sweep.err" &&
+        [ "$(grep -c . "$work/results.csv")" -eq 2 ] &&
+        tail -n 1 "$work/results.csv" | grep -q ',42.26,3.87,,'$'\r''$' &&
+        [ ! -s "$work/sweep.err" ]; then
         pass "pitwright-cli sweep of one design"
     else
         fail "pitwright-cli sweep of one design"
+        cat "$work/sweep.err" "$work/results.csv" >&2 2>/dev/null || true
     fi
 else
-    echo "skip: no bin/pitwright-cli in the package"
+    fail "bin/pitwright-cli missing"
 fi
 # ---- end of the programs' checks ----
 

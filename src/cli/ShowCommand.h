@@ -1,0 +1,22 @@
+#pragma once
+
+#include "files/FileStore.h"
+#include "model/SlopeRelations.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace pitwright::cli {
+
+struct ShowRequest {
+    std::string file;
+    InterRampConvention convention = InterRampConvention::CrestToToe;
+    bool json = false;
+};
+
+// Opens the data file in a fresh window and writes what the window shows to
+// `out`, the window's messages to `err` as they come. Returns the exit
+// status: done, or failed when the design was not drawn.
+int runShow(const ShowRequest& request, FileStore& files, std::ostream& out, std::ostream& err);
+
+} // namespace pitwright::cli

@@ -1,0 +1,91 @@
+// `export --asc`: the window's own bytes, through the disk store, replacing
+// a file whole; a status of 1 whenever a file asked for is not written.
+#include "cli/CliFixture.h"
+#include "support/FakePlatform.h"
+#include "ui/frmPitwrightMain.h"
+
+#include <filesystem>
+
+namespace pitwright::testing {
+namespace {
+
+using MainWindow = frmPitwrightMain;
+
+class ExportCommand : public CliFixture {
+protected:
+    // What "Write a 3D-file" writes for the data file in a window on the
+    // platform the window's own tests use.
+    std::string windowsAsc(const std::string& dataFile, bool toeToToe = false) {
+        FakePlatform platform;
+        MainWindow window(platform);
+        window.Form_Load();
+        if (toeToToe) {
+            window.clicked(ControlId::optToeToToeSlopeAngle);
+        }
+        platform.files.files[dataFile] = read(std::filesystem::path(dataFile).filename().string());
+        window.openDataFile(dataFile);
+        platform.dialog.answer("/wall.ASC");
+        window.cmd3Dview_Click();
+        return platform.files.files.at("/wall.ASC");
+    }
+};
+
+TEST_F(ExportCommand, WritesTheBytesTheWindowWrites) {
+    const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    const Run exported = run({"export", design, "--asc", path("wall.ASC")});
+    EXPECT_EQ(exported.status, 0);
+    EXPECT_EQ(exported.out, "");
+    EXPECT_EQ(exported.err, ""); // the window's confirmation is not repeated
+    const std::string asc = read("wall.ASC");
+    EXPECT_EQ(asc, windowsAsc(design));
+    EXPECT_TRUE(asc.starts_with("0\t0\t0\t3\t0\r\n"));
+    EXPECT_EQ(std::count(asc.begin(), asc.end(), '\n'), 16 * 10 + 28 + 1);
+
+    const std::string toe = writeDesign("toe.DAT", {"100", "10", "5", "", "40", "60", "75"});
+    EXPECT_EQ(run({"export", "--toe-to-toe", toe, "--asc", path("toe.ASC")}).status, 0);
+    EXPECT_EQ(read("toe.ASC"), windowsAsc(toe, true));
+    EXPECT_NE(read("toe.ASC"), asc);
+}
+
+TEST_F(ExportCommand, ReplacesAnExistingFileWhole) {
+    const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    write("wall.ASC", std::string(100000, 'x'));
+    EXPECT_EQ(run({"export", design, "--asc", path("wall.ASC")}).status, 0);
+    EXPECT_EQ(read("wall.ASC"), windowsAsc(design));
+}
+
+TEST_F(ExportCommand, AFileNotWrittenFailsWithTheWindowsWords) {
+    const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    const std::string nowhere = path("no/such/folder/wall.ASC");
+    const Run exported = run({"export", design, "--asc", nowhere});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.err, "Pitwright: The file '" + nowhere +
+                                "' was not saved: its folder does not exist. A file already "
+                                "there is left as it was.\n");
+}
+
+TEST_F(ExportCommand, ARefusedDesignWritesNothing) {
+    const std::string design = writeDesign("tall.DAT", {"327680", "10", "5", "45", "", "60", "75"});
+    write("wall.ASC", "old");
+    const Run exported = run({"export", design, "--asc", path("wall.ASC")});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_TRUE(exported.err.starts_with("Pitwright: The opened design cannot be drawn"));
+    EXPECT_EQ(read("wall.ASC"), "old");
+}
+
+TEST_F(ExportCommand, FormatsNotYetAvailableAndMissingOutputsAreUsageErrors) {
+    const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    for (const char* option : {"--dxf", "--obj", "--stl", "--section"}) {
+        const Run exported = run({"export", design, "--asc", path("a.ASC"), option, path("x")});
+        EXPECT_EQ(exported.status, 2) << option;
+        EXPECT_TRUE(exported.err.find(std::string(option) + " is not yet available") !=
+                    std::string::npos)
+            << exported.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("a.ASC"))); // refused before anything is written
+    EXPECT_EQ(run({"export", design}).status, 2);
+    EXPECT_EQ(run({"export", design, "--asc", path("a"), "--asc", path("b")}).status, 2);
+}
+
+} // namespace
+} // namespace pitwright::testing
