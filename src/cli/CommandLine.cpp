@@ -214,12 +214,13 @@ int exportFiles(const QStringList& arguments, std::ostream& out, std::ostream& e
             continue;
         }
         const std::string option = "--" + std::string(formats[i].option);
-        if (formats[i].write == nullptr) {
-            printUsageError(err, "export", option + " is not yet available");
-            return kExitUsage;
-        }
         if (paths.size() > 1) {
             printUsageError(err, "export", option + " is given more than once");
+            return kExitUsage;
+        }
+        if (formats[i].option == "section" && !sectionFormatOf(bytesOf(paths.front()))) {
+            printUsageError(err, "export",
+                            option + " needs a name ending in .svg, .pdf, .png or .dxf");
             return kExitUsage;
         }
         request.outputs.push_back({&formats[i], bytesOf(paths.front())});

@@ -4,28 +4,28 @@
 #include "cli/OpenedDesign.h"
 
 #include <array>
+#include <cctype>
+#include <optional>
 #include <ostream>
 
 namespace pitwright::cli {
 
 namespace {
 
-// "Write a 3D-file", its dialog answering with the path. The window's
-// confirmation is not repeated: the command is quiet when all went well,
-// and only a failure's own words reach `err`.
-bool writeAsc(frmPitwrightMain& window, HeadlessPlatform& platform, const std::string& path,
-              std::ostream& err) {
+// Runs one of the window's exports and tells whether its file was written.
+// The window's confirmation is not repeated: the command is quiet when all
+// went well, and only a failure's own words reach `err`.
+template <typename Export>
+bool written(HeadlessPlatform& platform, const std::string& path, std::ostream& err,
+             Export exportFile) {
     const std::size_t messagesBefore = platform.messages().size();
     const std::size_t writesBefore = platform.writes().size();
-    platform.dialog().answerWith(path);
     platform.reportMessagesTo(nullptr);
-    window.cmd3Dview_Click();
+    exportFile();
     platform.reportMessagesTo(&err);
 
     const auto& writes = platform.writes();
-    const bool written =
-        writes.size() > writesBefore && writes.back().ok && writes.back().path == path;
-    if (written) {
+    if (writes.size() > writesBefore && writes.back().ok && writes.back().path == path) {
         return true;
     }
     const auto& messages = platform.messages();
@@ -33,20 +33,73 @@ bool writeAsc(frmPitwrightMain& window, HeadlessPlatform& platform, const std::s
         reportMessage(err, messages[i]);
     }
     if (messages.size() == messagesBefore) {
-        err << "pitwright-cli: the 3D file '" << path << "' was not written.\n";
+        err << "pitwright-cli: the file '" << path << "' was not written.\n";
     }
     return false;
 }
 
+// "Write a 3D-file", its dialog answering with the path.
+bool writeAsc(frmPitwrightMain& window, HeadlessPlatform& platform, const std::string& path,
+              std::ostream& err) {
+    platform.dialog().answerWith(path);
+    return written(platform, path, err, [&] { window.cmd3Dview_Click(); });
+}
+
+template <ShellFormat format>
+bool writeShell(frmPitwrightMain& window, HeadlessPlatform& platform, const std::string& path,
+                std::ostream& err) {
+    return written(platform, path, err, [&] { window.exportShellTo(path, format); });
+}
+
+bool writeSection(frmPitwrightMain& window, HeadlessPlatform& platform, const std::string& path,
+                  std::ostream& err) {
+    const std::optional<SheetFormat> format = sectionFormatOf(path);
+    if (!format) {
+        err << "pitwright-cli: the section '" << path
+            << "' needs a name ending in .svg, .pdf, .png or .dxf.\n";
+        return false;
+    }
+    return written(platform, path, err, [&] { window.exportSectionTo(path, *format); });
+}
+
 constexpr std::array<ExportFormat, 5> kFormats{{
     {"asc", "OUT.ASC", "Write the wall as a closed 3D shell in the Map3D ASC format.", &writeAsc},
-    {"dxf", "OUT.DXF", "Write the 3D shell as DXF faces (not yet available).", nullptr},
-    {"obj", "OUT.OBJ", "Write the 3D shell as a Wavefront OBJ mesh (not yet available).", nullptr},
-    {"stl", "OUT.STL", "Write the 3D shell as an STL mesh (not yet available).", nullptr},
-    {"section", "OUT", "Write the section as SVG, PDF, PNG or DXF (not yet available).", nullptr},
+    {"dxf", "OUT.DXF", "Write the 3D shell as DXF faces, one a panel.",
+     &writeShell<ShellFormat::Dxf>},
+    {"obj", "OUT.OBJ", "Write the 3D shell as a watertight Wavefront OBJ mesh.",
+     &writeShell<ShellFormat::Obj>},
+    {"stl", "OUT.STL", "Write the 3D shell as a watertight binary STL mesh.",
+     &writeShell<ShellFormat::Stl>},
+    {"section", "OUT",
+     "Write the dimensioned section drawing; its name ends in .svg, .pdf, .png or .dxf.",
+     &writeSection},
 }};
 
 } // namespace
+
+std::optional<SheetFormat> sectionFormatOf(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) {
+        return std::nullopt;
+    }
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (extension == "svg") {
+        return SheetFormat::Svg;
+    }
+    if (extension == "pdf") {
+        return SheetFormat::Pdf;
+    }
+    if (extension == "png") {
+        return SheetFormat::Png;
+    }
+    if (extension == "dxf") {
+        return SheetFormat::Dxf;
+    }
+    return std::nullopt;
+}
 
 std::span<const ExportFormat> exportFormats() {
     return kFormats;

@@ -6,6 +6,7 @@
 #include "ui/frmPitwrightMain.h"
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ struct ExportFormat {
     std::string_view description;
     FormatWriter write;
 };
+
+// The format of a section drawing by the end of its name, or nothing.
+std::optional<SheetFormat> sectionFormatOf(const std::string& path);
 
 // Every format, in the order they are written.
 std::span<const ExportFormat> exportFormats();

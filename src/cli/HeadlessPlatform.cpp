@@ -15,6 +15,15 @@ void HeadlessPlatform::messageBox(const std::string& text, const std::string& ti
     }
 }
 
+SheetBytes HeadlessPlatform::paintSectionSheet(const SectionSheetInput& input, SheetFormat format) {
+    if (sheetPainter_ == nullptr) {
+        SheetBytes none;
+        none.writerFailed = true;
+        return none;
+    }
+    return sheetPainter_(input, format);
+}
+
 PrintOutcome HeadlessPlatform::printWindow() {
     return {false, PrintProblem::NoPrintSupport, {}, "there is no printing on the command line"};
 }

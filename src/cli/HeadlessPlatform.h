@@ -39,8 +39,14 @@ public:
 
     Canvas& canvas() override { return canvas_; }
     FileDialog& fileDialog() override { return dialog_; }
+    FileDialog& exportDialog() override { return exports_; }
     FileStore& fileStore() override { return files_; }
     AnsweringFileDialog& dialog() { return dialog_; }
+    // The section sheet's painted formats come from the program, which
+    // links a painter; without one they cannot be made.
+    SheetBytes paintSectionSheet(const SectionSheetInput& input, SheetFormat format) override;
+    using SheetPainter = SheetBytes (*)(const SectionSheetInput&, SheetFormat);
+    static void setSheetPainter(SheetPainter painter) { sheetPainter_ = painter; }
 
     const std::vector<RecordingFileStore::Write>& writes() const { return files_.writes(); }
     const std::vector<Message>& messages() const { return messages_; }
@@ -50,6 +56,8 @@ private:
     RecordingFileStore files_;
     HeadlessCanvas canvas_;
     AnsweringFileDialog dialog_;
+    AnsweringFileDialog exports_;
+    static inline SheetPainter sheetPainter_ = nullptr;
     std::vector<Message> messages_;
     std::ostream* report_ = nullptr;
 };

@@ -23,6 +23,9 @@ enum class ShellFileRefusal {
     CollapsesInSinglePrecision,
 };
 
+// The file formats the shell is exported in besides the Map3D ASC text.
+enum class ShellFormat { Dxf, Obj, Stl };
+
 // The bytes of one exported shell file, or why there are none.
 struct ShellFile {
     std::string bytes;

@@ -35,6 +35,7 @@ constexpr std::array<ExportType, 4> kSheetTypes{{
 constexpr std::array kSheetFormats{SheetFormat::Svg, SheetFormat::Pdf, SheetFormat::Png,
                                    SheetFormat::Dxf};
 
+constexpr std::array kShellFormats{ShellFormat::Dxf, ShellFormat::Obj, ShellFormat::Stl};
 constexpr std::array<ExportType, 3> kShellTypes{{
     {"dxf", "DXF drawings (*.dxf)|*.dxf"},
     {"obj", "Wavefront OBJ meshes (*.obj)|*.obj"},
@@ -139,9 +140,14 @@ void frmPitwrightMain::mnuExportSection_Click() {
     if (!path || path->empty()) {
         return; // cancelled: nothing written, nothing said
     }
-    const SheetFormat format =
-        kSheetFormats[typeFor(kSheetTypes, *path, dialog.settings.filterIndex)];
+    exportSectionTo(*path, kSheetFormats[typeFor(kSheetTypes, *path, dialog.settings.filterIndex)]);
+}
 
+bool frmPitwrightMain::exportSectionTo(const std::string& path, SheetFormat format) {
+    if (!profileIsDrawnDesign()) {
+        platform_.messageBox(exportOfStaleSectionMessage(), kAppTitle);
+        return false;
+    }
     platform_.setMousePointer(MousePointer::Hourglass);
     const std::vector<TitleRow> rows = sectionTitleRows();
     const SectionSheetInput input{drawnSection(), "Pitwright slope design", rows};
@@ -158,9 +164,9 @@ void frmPitwrightMain::mnuExportSection_Click() {
     if (!sheet.ok()) {
         platform_.setMousePointer(MousePointer::Arrow);
         platform_.messageBox(sectionSheetRefusalMessage(sheet), kAppTitle);
-        return;
+        return false;
     }
-    writeExport(*path, sheet.bytes, "Section drawing saved: '");
+    return writeExport(path, sheet.bytes, "Section drawing saved: '");
 }
 
 void frmPitwrightMain::mnuExportShell_Click() {
@@ -182,30 +188,41 @@ void frmPitwrightMain::mnuExportShell_Click() {
     if (!path || path->empty()) {
         return;
     }
-    const std::size_t type = typeFor(kShellTypes, *path, dialog.settings.filterIndex);
+    exportShellTo(*path, kShellFormats[typeFor(kShellTypes, *path, dialog.settings.filterIndex)]);
+}
 
+bool frmPitwrightMain::exportShellTo(const std::string& path, ShellFormat format) {
+    if (!profileIsDrawnDesign()) {
+        platform_.messageBox(exportOfStaleSectionMessage(), kAppTitle);
+        return false;
+    }
+    if (const auto why = shellRefusalFor(state_)) {
+        platform_.messageBox(shellRefusalMessage(*why), kAppTitle);
+        return false;
+    }
     platform_.setMousePointer(MousePointer::Hourglass);
     const std::vector<SurfaceQuad> panels = build3DSurface(state_);
-    const ShellFile file = type == 0   ? shellDxfFile(panels)
-                           : type == 1 ? shellObjFile(panels)
-                                       : shellStlFile(panels);
+    const ShellFile file = format == ShellFormat::Dxf   ? shellDxfFile(panels)
+                           : format == ShellFormat::Obj ? shellObjFile(panels)
+                                                        : shellStlFile(panels);
     if (!file.written()) {
         platform_.setMousePointer(MousePointer::Arrow);
         platform_.messageBox(shellFileRefusalMessage(*file.refusal), kAppTitle);
-        return;
+        return false;
     }
-    writeExport(*path, file.bytes, "3D shell saved: '");
+    return writeExport(path, file.bytes, "3D shell saved: '");
 }
 
-void frmPitwrightMain::writeExport(const std::string& path, std::string_view bytes,
+bool frmPitwrightMain::writeExport(const std::string& path, std::string_view bytes,
                                    const std::string& confirmation) {
     const FileWriteResult written = platform_.fileStore().writeWhole(path, bytes);
     platform_.setMousePointer(MousePointer::Arrow);
     if (!written.ok) {
         platform_.messageBox(fileNotSavedMessage(path, written.problem, written.detail), kAppTitle);
-        return;
+        return false;
     }
     platform_.messageBox(confirmation + path + "'", kAppTitle);
+    return true;
 }
 
 } // namespace pitwright

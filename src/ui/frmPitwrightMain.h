@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checks/CatchBermCheck.h"
+#include "export3d/ShellExport.h"
 #include "files/FileStore.h"
 #include "model/ControlSet.h"
 #include "model/SlopeDesignState.h"
@@ -110,6 +111,11 @@ public:
     void mnuExportSection_Click();
     // "3D shell…": the shell as DXF faces, a Wavefront OBJ or a binary STL mesh.
     void mnuExportShell_Click();
+    // The two exports to a named file, as the commands make them once the
+    // user has chosen it; true when the file was written, else the user was
+    // told why.
+    bool exportSectionTo(const std::string& path, SheetFormat format);
+    bool exportShellTo(const std::string& path, ShellFormat format);
     // The title block of the section drawing: the convention, every input and
     // derived value as the window shows it, and the catch berm check.
     std::vector<TitleRow> sectionTitleRows() const;
@@ -154,7 +160,7 @@ private:
     // The profile is that of the last drawing and matches the bench count.
     bool profileIsDrawnDesign() const;
     // Writes an export whole or not at all, and says how it went.
-    void writeExport(const std::string& path, std::string_view bytes,
+    bool writeExport(const std::string& path, std::string_view bytes,
                      const std::string& confirmation);
 
     WindowPlatform& platform_;

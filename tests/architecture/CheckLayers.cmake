@@ -15,7 +15,8 @@ set(allowed_checks     model checks)
 set(allowed_printing   printing)
 set(allowed_ui         model section export3d files stability checks ui)
 set(allowed_ui/qt      model section export3d files stability checks printing ui ui/qt)
-set(allowed_cli        model section export3d files stability checks ui cli)
+# The command line shares the Qt painters of the section sheet with the window.
+set(allowed_cli        model section export3d files stability checks ui ui/qt cli)
 # Only the front ends may use Qt.
 set(front_ends ui/qt cli)
 

@@ -73,15 +73,47 @@ TEST_F(ExportCommand, ARefusedDesignWritesNothing) {
     EXPECT_EQ(read("wall.ASC"), "old");
 }
 
-TEST_F(ExportCommand, FormatsNotYetAvailableAndMissingOutputsAreUsageErrors) {
+// Every file of the design, each the same as the window's export of it.
+TEST_F(ExportCommand, WritesTheShellAndTheSectionAsTheWindowDoes) {
     const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
-    for (const char* option : {"--dxf", "--obj", "--stl", "--section"}) {
-        const Run exported = run({"export", design, "--asc", path("a.ASC"), option, path("x")});
-        EXPECT_EQ(exported.status, 2) << option;
-        EXPECT_TRUE(exported.err.find(std::string(option) + " is not yet available") !=
-                    std::string::npos)
-            << exported.err;
+    const Run exported =
+        run({"export", design, "--dxf", path("shell.dxf"), "--obj", path("shell.obj"), "--stl",
+             path("shell.stl"), "--section", path("section.dxf")});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err, "");
+
+    FakePlatform platform;
+    MainWindow window(platform);
+    window.Form_Load();
+    platform.files.files["/wall.DAT"] = read("wall.DAT");
+    window.openDataFile("/wall.DAT");
+    for (const auto& [name, format] : {std::pair{"shell.dxf", ShellFormat::Dxf},
+                                       {"shell.obj", ShellFormat::Obj},
+                                       {"shell.stl", ShellFormat::Stl}}) {
+        ASSERT_TRUE(window.exportShellTo(std::string("/") + name, format));
+        EXPECT_EQ(read(name), platform.files.files.at(std::string("/") + name)) << name;
     }
+    ASSERT_TRUE(window.exportSectionTo("/section.dxf", SheetFormat::Dxf));
+    EXPECT_EQ(read("section.dxf"), platform.files.files.at("/section.dxf"));
+}
+
+TEST_F(ExportCommand, AShellTheMeshCannotHoldIsNotWritten) {
+    const std::string low = writeDesign("low.DAT", {"4", "2", "1", "45", "", "60", ""});
+    const Run exported = run({"export", low, "--stl", path("low.stl"), "--dxf", path("low.dxf")});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_NE(exported.err.find("4 m or less"), std::string::npos) << exported.err;
+    EXPECT_FALSE(std::filesystem::exists(path("low.stl")));
+    EXPECT_TRUE(std::filesystem::exists(path("low.dxf")));
+}
+
+TEST_F(ExportCommand, UsageErrorsWriteNothing) {
+    const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    const Run section =
+        run({"export", design, "--asc", path("a.ASC"), "--section", path("wall.doc")});
+    EXPECT_EQ(section.status, 2);
+    EXPECT_NE(section.err.find("--section needs a name ending in .svg, .pdf, .png or .dxf"),
+              std::string::npos)
+        << section.err;
     EXPECT_FALSE(std::filesystem::exists(path("a.ASC"))); // refused before anything is written
     EXPECT_EQ(run({"export", design}).status, 2);
     EXPECT_EQ(run({"export", design, "--asc", path("a"), "--asc", path("b")}).status, 2);

@@ -56,6 +56,13 @@ expect 0 "export --asc" -- "$cli" export wall.DAT --asc wall.ASC
 check "the 3D file is written, nothing said" \
     '[ "$(head -c 11 wall.ASC | od -An -c | tr -d " \n")" = "0\t0\t0\t3\t0\r\n" ] && [ ! -s err ]'
 
+# The painted sections need no display: an offscreen application of their own.
+expect 0 "export of painted sections" -- env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$cli" export wall.DAT --section wall.png
+check "a PNG page, nothing said" '[ "$(file -b --mime-type wall.png)" = image/png ] && [ ! -s err ]'
+expect 0 "export of a PDF section" -- env -u DISPLAY "$cli" export wall.DAT --section wall.pdf
+check "a PDF page" '[ "$(head -c 5 wall.pdf)" = "%PDF-" ] && [ ! -s err ]'
+
 expect 0 "sweep to stdout" -- "$cli" sweep designs.csv
 check "three rows, no progress bar when stderr is no terminal" \
     '[ "$(wc -l <out)" -eq 3 ] && [ ! -s err ]'
