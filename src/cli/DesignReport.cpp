@@ -1,5 +1,6 @@
 #include "cli/DesignReport.h"
 
+#include "cli/CatchBermFigures.h"
 #include "cli/JsonText.h"
 #include "cli/WindowFields.h"
 
@@ -29,6 +30,11 @@ void writeFieldTable(std::ostream& out, const frmPitwrightMain& window) {
     for (const ShownField& shown : shownFields()) {
         rows.emplace_back(captionOf(controls, shown.label) + ":", controls.text(shown.field));
     }
+    const CatchBermFigures catchBerm = catchBermFiguresOf(window);
+    const auto& names = catchBermFigureNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        rows.emplace_back(std::string(names[i].column) + ":", catchBerm[i]);
+    }
     rows.emplace_back("Comment line:", controls.text(ControlId::txtComment));
 
     std::size_t width = 0;
@@ -55,6 +61,13 @@ void writeFieldJson(std::ostream& out, const frmPitwrightMain& window, const std
             << jsonString(controls.text(fields[i].field)) << (i + 1 < fields.size() ? ",\n" : "\n");
     }
     out << "  },\n";
+    out << "  \"catchBerm\": {";
+    const CatchBermFigures catchBerm = catchBermFiguresOf(window);
+    const auto& names = catchBermFigureNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        out << (i == 0 ? "" : ", ") << jsonString(names[i].key) << ": " << jsonString(catchBerm[i]);
+    }
+    out << "},\n";
     out << "  \"comment\": " << jsonString(controls.text(ControlId::txtComment)) << ",\n";
     out << "  \"messages\": [";
     const auto& messages = platform.messages();

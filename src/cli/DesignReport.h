@@ -21,6 +21,9 @@ void writeFieldTable(std::ostream& out, const frmPitwrightMain& window);
 //   "refusal"     the window's reason when not drawn, else ""
 //   "fields"      the sixteen texts as the window shows them, by the keys of
 //                 WindowFields.cpp ("slopeHeight" ... "stepOutWidth")
+//   "catchBerm"   the catch berm check: "check", "required", "margin" and
+//                 "steepestInterRampAngle", as texts (empty before the berm
+//                 width is known)
 //   "comment"     the comment line
 //   "messages"    the message boxes in order, each {"title", "text"}
 void writeFieldJson(std::ostream& out, const frmPitwrightMain& window, const std::string& file,

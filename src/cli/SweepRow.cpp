@@ -84,6 +84,9 @@ void SweepRowEvaluator::evaluate(const CsvRecord& row, SweepRowResult& result) {
     for (std::string& text : result.fields) {
         text.clear();
     }
+    for (std::string& text : result.catchBerm) {
+        text.clear();
+    }
     result.messages.clear();
     result.reason = whyNotRead(row);
     if (!result.reason.empty()) {
@@ -115,6 +118,7 @@ void SweepRowEvaluator::evaluate(const CsvRecord& row, SweepRowResult& result) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
         result.fields[i] = window.controls().text(shown[i].field);
     }
+    result.catchBerm = catchBermFiguresOf(window);
     for (const HeadlessPlatform::Message& message : platform_.messages()) {
         if (!result.messages.empty()) {
             result.messages += " | ";
@@ -131,6 +135,9 @@ std::vector<std::string> sweepResultHeader(const std::vector<std::string>& input
     for (const ShownField& shown : shownFields()) {
         header.emplace_back(shown.column);
     }
+    for (const CatchBermFigure& figure : catchBermFigureNames()) {
+        header.emplace_back(figure.column);
+    }
     header.emplace_back("messages");
     header.emplace_back("reason");
     return header;
@@ -139,12 +146,15 @@ std::vector<std::string> sweepResultHeader(const std::vector<std::string>& input
 void appendSweepResult(CsvWriter& writer, std::string& out, const CsvRecord& row,
                        std::size_t headerFieldCount, const SweepRowResult& result) {
     std::vector<std::string_view> record;
-    record.reserve(headerFieldCount + result.fields.size() + 2);
+    record.reserve(headerFieldCount + result.fields.size() + result.catchBerm.size() + 2);
     for (std::size_t i = 0; i < headerFieldCount; ++i) {
         record.emplace_back(i < row.fields.size() ? std::string_view(row.fields[i])
                                                   : std::string_view());
     }
     for (const std::string& text : result.fields) {
+        record.emplace_back(text);
+    }
+    for (const std::string& text : result.catchBerm) {
         record.emplace_back(text);
     }
     record.emplace_back(result.messages);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CatchBermFigures.h"
 #include "cli/HeadlessPlatform.h"
 #include "cli/MemoryFileStore.h"
 #include "cli/SweepColumns.h"
@@ -19,6 +20,8 @@ struct SweepRowResult {
     // The sixteen fields as the window shows them, in the order of
     // shownFields(); empty when the row was not read.
     std::array<std::string, kShownFieldCount> fields;
+    // The catch berm check of the design, as show reports it.
+    CatchBermFigures catchBerm;
     // The texts of the window's message boxes, joined by " | ".
     std::string messages;
     // Empty when the design was drawn; else why not: the window's refusal,
@@ -49,7 +52,7 @@ private:
 };
 
 // The header of the results: the input's own header, then the sixteen
-// fields, "messages" and "reason".
+// fields, the catch berm check, "messages" and "reason".
 std::vector<std::string> sweepResultHeader(const std::vector<std::string>& inputHeader);
 
 // Appends one row of results: the row's fields as read (as many as the

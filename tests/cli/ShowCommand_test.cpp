@@ -49,7 +49,11 @@ TEST_F(ShowCommand, TheReadmeDesignGivesItsFigures) {
     EXPECT_EQ(table["Bench horizontal (m)"], "2.68");
     EXPECT_EQ(table["Step out widths (m)"], "3.87");
     EXPECT_EQ(table["Comment line"], "Data-file opened: '" + path("wall.DAT") + "'");
-    EXPECT_EQ(table.size(), 18u); // convention, sixteen fields, comment
+    EXPECT_EQ(table["Catch berm check (modified Ritchie)"], "meets");
+    EXPECT_EQ(table["Catch berm asked (m)"], "14.5");
+    EXPECT_EQ(table["Catch berm margin (m)"], "+27.76");
+    EXPECT_EQ(table["Steepest inter-ramp for the catch berm (deg)"], "54.2");
+    EXPECT_EQ(table.size(), 22u); // convention, sixteen fields, the check, comment
 }
 
 TEST_F(ShowCommand, TheToeToToeDesignAsJson) {
@@ -64,8 +68,12 @@ TEST_F(ShowCommand, TheToeToToeDesignAsJson) {
         EXPECT_TRUE(holds(shown.out, part)) << part << "\n" << shown.out;
     }
     // The caption follows the convention, as in the window.
-    EXPECT_TRUE(holds(run({"show", "--toe-to-toe", path("toe.DAT")}).out,
-                      "Inter-ramp horizontal (m):  119.175"));
+    EXPECT_EQ(
+        tableOf(run({"show", "--toe-to-toe", path("toe.DAT")}).out)["Inter-ramp horizontal (m)"],
+        "119.175");
+    EXPECT_TRUE(holds(shown.out, "\"catchBerm\": {\"check\": \"meets\", \"required\": \"14.5\", "
+                                 "\"margin\": \"+16.22\", \"steepestInterRampAngle\": \"49.1\"}"))
+        << shown.out;
 }
 
 TEST_F(ShowCommand, OneStackAndOneBenchPerStack) {

@@ -68,6 +68,10 @@ TEST_F(SweepCommand, TheNamedDesignsGiveTheirFigures) {
     EXPECT_EQ(readme["Toe-to-toe inter-ramp (deg)"], "35.1");
     EXPECT_EQ(readme["Bench horizontal (m)"], "2.68");
     EXPECT_EQ(readme["Step out widths (m)"], "3.87");
+    EXPECT_EQ(readme["Catch berm check (modified Ritchie)"], "meets");
+    EXPECT_EQ(readme["Catch berm asked (m)"], "14.5");
+    EXPECT_EQ(readme["Catch berm margin (m)"], "+27.76");
+    EXPECT_EQ(readme["Steepest inter-ramp for the catch berm (deg)"], "54.2");
     EXPECT_EQ(readme["messages"], "");
     EXPECT_EQ(readme["reason"], "");
 
@@ -80,6 +84,8 @@ TEST_F(SweepCommand, TheNamedDesignsGiveTheirFigures) {
     EXPECT_EQ(oneStack["Number of stacks"], "1");
     EXPECT_EQ(oneStack["Catchment berms (m)"], "0");
     EXPECT_EQ(oneStack["Stack horizontal (m)"], "0");
+    EXPECT_EQ(oneStack["Catch berm check (modified Ritchie)"],
+              "does not apply: one stack, no catch berm");
 
     Row onePerStack = rows[3];
     EXPECT_EQ(onePerStack["Bench slope angle (deg)"], "60");
