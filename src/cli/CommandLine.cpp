@@ -3,6 +3,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/ExportCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/StabilityReport.h"
 #include "cli/SweepCommand.h"
 #include "files/DiskFileStore.h"
 
@@ -55,7 +56,10 @@ const char* const kShowDescription =
     "benchHeight, numberOfBenches, numberOfStepOuts, benchesPerStack, numberOfStacks,\n"
     "numberOfBerms, crestToToeAngle, toeToToeAngle, overallHorizontal, stackAngle,\n"
     "stackHorizontal, benchAngle, benchHorizontal, bermWidth, stepOutWidth: each the\n"
-    "field's text), comment (the comment line) and messages (each title and text).";
+    "field's text), catchBerm (check, required, margin, steepestInterRampAngle),\n"
+    "stability (with --stability: targetFactor, wholeSlope and worstStack, each\n"
+    "with factorOfSafety, meetsTarget, centre, radius, exit and entry), comment (the\n"
+    "comment line) and messages (each title and text).";
 
 const char* const kExportDescription =
     "Opens FILE.DAT as show does and writes each file asked for, as the window's\n"
@@ -174,7 +178,12 @@ int show(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const QCommandLineOption toeToToe = toeToToeOption();
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("Print JSON instead of a table."));
-    parsed.parser.addOptions({toeToToe, json});
+    const QCommandLineOption stability(
+        QStringLiteral("stability"),
+        QStringLiteral("Check the drawn wall's stability for a dry rock mass of unit weight "
+                       "GAMMA (kN/m3), cohesion C (kPa) and friction angle PHI (degrees)."),
+        QStringLiteral("GAMMA,C,PHI"));
+    parsed.parser.addOptions({toeToToe, json, stability});
     parseCommand(parsed, arguments, "show", kShowDescription, "FILE.DAT", out, err);
     if (parsed.exitNow) {
         return *parsed.exitNow;
@@ -184,6 +193,13 @@ int show(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     request.convention = parsed.parser.isSet(toeToToe) ? InterRampConvention::ToeToToe
                                                        : InterRampConvention::CrestToToe;
     request.json = parsed.parser.isSet(json);
+    if (parsed.parser.isSet(stability)) {
+        request.stability = bytesOf(parsed.parser.value(stability));
+        if (!stabilityValuesOf(*request.stability)) {
+            printUsageError(err, "show", "--stability needs three values: GAMMA,C,PHI");
+            return kExitUsage;
+        }
+    }
     DiskFileStore disk;
     return runShow(request, disk, out, err);
 }

@@ -2,6 +2,7 @@
 
 #include "cli/CatchBermFigures.h"
 #include "cli/JsonText.h"
+#include "cli/StabilityReport.h"
 #include "cli/WindowFields.h"
 
 #include <algorithm>
@@ -47,7 +48,8 @@ void writeFieldTable(std::ostream& out, const frmPitwrightMain& window) {
 }
 
 void writeFieldJson(std::ostream& out, const frmPitwrightMain& window, const std::string& file,
-                    const OpenedDesign& opened, const HeadlessPlatform& platform) {
+                    const OpenedDesign& opened, const HeadlessPlatform& platform,
+                    const StabilityAnalysis* stability) {
     const ControlSet& controls = window.controls();
     out << "{\n";
     out << "  \"file\": " << jsonString(file) << ",\n";
@@ -68,6 +70,11 @@ void writeFieldJson(std::ostream& out, const frmPitwrightMain& window, const std
         out << (i == 0 ? "" : ", ") << jsonString(names[i].key) << ": " << jsonString(catchBerm[i]);
     }
     out << "},\n";
+    if (stability != nullptr) {
+        out << "  \"stability\": ";
+        writeStabilityJson(out, *stability);
+        out << ",\n";
+    }
     out << "  \"comment\": " << jsonString(controls.text(ControlId::txtComment)) << ",\n";
     out << "  \"messages\": [";
     const auto& messages = platform.messages();

@@ -2,6 +2,7 @@
 
 #include "cli/HeadlessPlatform.h"
 #include "cli/OpenedDesign.h"
+#include "ui/StabilityAnalysis.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <iosfwd>
@@ -26,7 +27,9 @@ void writeFieldTable(std::ostream& out, const frmPitwrightMain& window);
 //                 width is known)
 //   "comment"     the comment line
 //   "messages"    the message boxes in order, each {"title", "text"}
+//   "stability"   with a stability check: see writeStabilityJson
 void writeFieldJson(std::ostream& out, const frmPitwrightMain& window, const std::string& file,
-                    const OpenedDesign& opened, const HeadlessPlatform& platform);
+                    const OpenedDesign& opened, const HeadlessPlatform& platform,
+                    const StabilityAnalysis* stability = nullptr);
 
 } // namespace pitwright::cli

@@ -4,6 +4,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/HeadlessPlatform.h"
 #include "cli/OpenedDesign.h"
+#include "cli/StabilityReport.h"
 
 #include <ostream>
 
@@ -18,12 +19,27 @@ int runShow(const ShowRequest& request, FileStore& files, std::ostream& out, std
     if (opened.refusalUnsaid) {
         err << "pitwright-cli: " << opened.refusal << '\n';
     }
+    std::optional<StabilityAnalysis> stability;
+    if (request.stability && opened.drawn) {
+        const auto values = stabilityValuesOf(*request.stability);
+        stability = analyseStability(window, values.value_or(StabilityValues{}));
+        if (!stability->hasFigures()) {
+            for (const std::string& problem : stability->problems) {
+                err << "pitwright-cli: " << problem << '\n';
+            }
+            return kExitUsage;
+        }
+    }
     // Also a design that was not drawn is shown: its fields tell how far the
     // window came with it.
     if (request.json) {
-        writeFieldJson(out, window, request.file, opened, platform);
+        writeFieldJson(out, window, request.file, opened, platform,
+                       stability ? &*stability : nullptr);
     } else {
         writeFieldTable(out, window);
+        if (stability) {
+            writeStabilityTable(out, *stability);
+        }
     }
     return opened.drawn ? kExitDone : kExitFailed;
 }

@@ -150,5 +150,27 @@ TEST_F(ShowCommand, ShowsWhatTheWindowShows) {
     }
 }
 
+// The stability check of the drawn wall, as the analysis window gives it.
+TEST_F(ShowCommand, TheStabilityOfTheDrawnWall) {
+    writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    const Run table = run({"show", path("wall.DAT"), "--stability", "26,50,35"});
+    EXPECT_EQ(table.status, 0) << table.err;
+    EXPECT_TRUE(holds(table.out, "Whole slope: factor of safety 0.94, below the target 1.3."))
+        << table.out;
+    EXPECT_TRUE(holds(table.out, "Worst stack: stack 1 of 2"));
+    EXPECT_TRUE(holds(table.out, "Ground model: a flat pit floor"));
+
+    const Run json = run({"show", path("wall.DAT"), "--json", "--stability", "26,50,35"});
+    EXPECT_TRUE(holds(json.out, "\"wholeSlope\": {\"factorOfSafety\": 0.942, \"meetsTarget\": "
+                                "false, \"centre\": ["))
+        << json.out;
+    EXPECT_FALSE(holds(json.out, "nan"));
+
+    const Run badAngle = run({"show", path("wall.DAT"), "--stability", "26,50,95"});
+    EXPECT_EQ(badAngle.status, 2);
+    EXPECT_TRUE(holds(badAngle.err, "The friction angle must be below 90")) << badAngle.err;
+    EXPECT_EQ(run({"show", path("wall.DAT"), "--stability", "26,50"}).status, 2);
+}
+
 } // namespace
 } // namespace pitwright::testing
