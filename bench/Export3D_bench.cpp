@@ -272,7 +272,11 @@ void BM_Write3DFileUntilTheSaveDialog(benchmark::State& run) {
         window.cmd3Dview_Click();
     }
 }
-BENCHMARK(BM_Write3DFileUntilTheSaveDialog)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Write3DFileUntilTheSaveDialog)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace pitwright

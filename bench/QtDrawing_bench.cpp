@@ -47,13 +47,3 @@ BENCHMARK(BM_DrawOntoTheRealPicture)->Arg(10)->Arg(1000)->Arg(32767)->Unit(bench
 
 } // namespace
 } // namespace pitwright
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

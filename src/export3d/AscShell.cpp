@@ -110,20 +110,15 @@ AscShell::AscShell(const SlopeDesignState& state) {
 
     const PointRows& X = state.profileX;
     const PointRows& Y = state.profileY;
-    rows_.resize(benches_ + 1);
-    bool levelsAgree = true;
+    numbers_.resize(benches_ + 1);
     for (std::size_t i = 0; i <= benches_; ++i) {
-        formatInto(rows_[i].faceTopX, X(i, 0));
-        formatInto(rows_[i].ledgeEndX, X(i, 1));
-        formatInto(rows_[i].faceTopZ, -Y(i, 0));
-        levelsAgree =
-            levelsAgree && -Y(i, 1) == -Y(i, 0) && std::signbit(Y(i, 1)) == std::signbit(Y(i, 0));
+        numbers_[i] = {X(i, 0), X(i, 1), -Y(i, 0), -Y(i, 1)};
+        levelsAgree_ =
+            levelsAgree_ && -Y(i, 1) == -Y(i, 0) && std::signbit(Y(i, 1)) == std::signbit(Y(i, 0));
     }
-    if (!levelsAgree) {
-        ledgeEndZ_.reserve(benches_ + 1);
-        for (std::size_t i = 0; i <= benches_; ++i) {
-            ledgeEndZ_.push_back(fieldText(-Y(i, 1)));
-        }
+    rows_.resize(benches_ + 1);
+    if (!levelsAgree_) {
+        ledgeEndZ_.resize(benches_ + 1);
     }
     const double xp = sizes->pitSideX;
     pitSideX_ = fieldText(xp);
@@ -131,7 +126,29 @@ AscShell::AscShell(const SlopeDesignState& state) {
     lidZ_ = fieldText(-(sizes->topMargin + Y(benches_, 1)));
     nearEnd_ = strikePiece(0);
     farEnd_ = strikePiece(sizes->strikeLength);
-    size_ = measure();
+}
+
+void AscShell::formatRows(std::size_t count) const {
+    count = std::min(count, numbers_.size());
+    for (; formatted_ < count; ++formatted_) {
+        const RowNumbers& numbers = numbers_[formatted_];
+        RowTexts& row = rows_[formatted_];
+        formatInto(row.faceTopX, numbers.faceTopX);
+        formatInto(row.ledgeEndX, numbers.ledgeEndX);
+        formatInto(row.faceTopZ, numbers.faceTopZ);
+        if (!levelsAgree_) {
+            formatInto(ledgeEndZ_[formatted_], numbers.ledgeEndZ);
+        }
+    }
+}
+
+std::size_t AscShell::size() const {
+    if (!measured_ && panelCount_ > 0) {
+        formatAllRows();
+        size_ = measure();
+    }
+    measured_ = true;
+    return size_;
 }
 
 // The same lines as writePanels, counted instead of written.
@@ -255,7 +272,7 @@ char* AscShell::writePanels(std::size_t& next, char* out, const char* limit) con
 
 void AscShell::writeTo(char* out) const {
     std::size_t next = 0;
-    char* const end = out + size_;
+    char* const end = out + size();
     out = writePanels(next, out, end);
     // The last panels go through a buffer, as their copies may reach past
     // the end; what is left is less than one panel's room.
@@ -270,14 +287,14 @@ void AscShell::writeTo(char* out) const {
 std::string AscShell::text() const {
     std::string text;
 #ifdef __cpp_lib_string_resize_and_overwrite
-    text.resize_and_overwrite(size_, [this](char* out, std::size_t size) {
+    text.resize_and_overwrite(size(), [this](char* out, std::size_t size) {
         writeTo(out);
         return size;
     });
 #else
     // Appended from a block that stays in the cache: a string cannot grow
     // without being filled first, and filling it twice costs more.
-    text.reserve(size_);
+    text.reserve(size());
     forEachBlock(kTextBlockBytes, [&text](std::string_view block) {
         text.append(block);
         return true;
@@ -289,8 +306,8 @@ std::string AscShell::text() const {
 bool AscShell::forEachBlock(std::size_t blockBytes,
                             const std::function<bool(std::string_view)>& sink) const {
     // A text that fits one block goes in one, with room for the copies.
-    const std::size_t capacity = blockBytes >= size_
-                                     ? size_ + kPanelRoom
+    const std::size_t capacity = blockBytes >= size()
+                                     ? size() + kPanelRoom
                                      : std::max(blockBytes, kSmallestBlockBytes) + kCopySpill;
     const auto block = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t next = 0;
@@ -306,13 +323,17 @@ bool AscShell::forEachBlock(std::size_t blockBytes,
 
 AscPreview AscShell::preview(std::size_t maxBytes) const {
     AscPreview preview;
-    if (size_ <= maxBytes) {
+    // No line is shorter than this: one character for each number, then the
+    // tabs, the two codes and CR LF.
+    constexpr std::size_t kShortestLine = 3 + 2 + kLineEndLength;
+    if (lineCount() * kShortestLine <= maxBytes && size() <= maxBytes) {
         preview.lines = text();
         return preview;
     }
     // One pass writes past maxBytes: the buffer leaves room for several
-    // panels beyond it.
+    // panels beyond it. Only the rows of the panels it can hold need texts.
     std::vector<char> start(maxBytes + kSmallestBlockBytes);
+    formatRows(start.size() / (4 * kShortestLine) + 2);
     std::size_t next = 0;
     const char* end = writePanels(next, start.data(), start.data() + start.size());
     std::string_view written(start.data(), std::min<std::size_t>(end - start.data(), maxBytes));

@@ -33,7 +33,7 @@ public:
 
     explicit AscShell(const SlopeDesignState& state);
 
-    std::size_t size() const { return size_; }
+    std::size_t size() const;
     std::size_t lineCount() const { return 4 * panelCount_; }
 
     // Writes exactly size() bytes to `out`.
@@ -67,6 +67,12 @@ public:
     };
 
 private:
+    // The numbers of a profile row, taken when the object is made; their
+    // texts are made when first needed, so that a preview of the start of a
+    // long text costs only the rows it shows.
+    struct RowNumbers {
+        double faceTopX, ledgeEndX, faceTopZ, ledgeEndZ;
+    };
     struct RowTexts {
         RowTexts() {}        // left unset: every row is formatted right after
         FieldText faceTopX;  // x of (i, 0)
@@ -75,16 +81,23 @@ private:
     };
 
     const FieldText& ledgeEndZ(std::size_t row) const {
-        return ledgeEndZ_.empty() ? rows_[row].faceTopZ : ledgeEndZ_[row];
+        return levelsAgree_ ? rows_[row].faceTopZ : ledgeEndZ_[row];
     }
+    // Makes the texts of the rows up to `count` (all rows at most).
+    void formatRows(std::size_t count) const;
+    void formatAllRows() const { formatRows(numbers_.size()); }
     std::size_t measure() const;
     char* writePanels(std::size_t& next, char* out, const char* limit) const;
 
     std::size_t benches_ = 0;
     std::size_t panelCount_ = 0;
-    std::size_t size_ = 0;
-    std::vector<RowTexts> rows_;
-    std::vector<FieldText> ledgeEndZ_; // only where a ledge end's level differs from its face top's
+    std::vector<RowNumbers> numbers_;
+    bool levelsAgree_ = true; // every ledge end at its face top's level
+    mutable std::size_t size_ = 0;
+    mutable bool measured_ = false;
+    mutable std::size_t formatted_ = 0; // rows with their texts made
+    mutable std::vector<RowTexts> rows_;
+    mutable std::vector<FieldText> ledgeEndZ_; // only where levels do not agree
     FieldText pitSideX_{};
     FieldText behindCrestX_{};
     FieldText lidZ_{};
