@@ -163,7 +163,10 @@ void ControlBinder::mirrorBackColor(ControlId id) {
     QPalette palette = widget->palette();
     const bool isField = widgets_.lineEdit(id) != nullptr;
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, isField ? QPalette::Base : QPalette::Window, color);
+        // A disabled field keeps the window's light grey, whatever its colour.
+        if (!(isField && group == QPalette::Disabled)) {
+            palette.setColor(group, isField ? QPalette::Base : QPalette::Window, color);
+        }
     }
     widget->setPalette(palette);
     if (!isField) {
@@ -201,11 +204,15 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (type != QEvent::FocusIn && type != QEvent::MouseButtonPress) {
+    if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::MouseButtonPress) {
         return false;
     }
     const std::optional<ControlId> id = widgets_.idOf(watched);
     if (!id) {
+        return false;
+    }
+    if (type == QEvent::FocusOut) {
+        focusOut(*id, static_cast<QFocusEvent*>(event)->reason());
         return false;
     }
     if (type == QEvent::FocusIn) {
@@ -226,6 +233,18 @@ void ControlBinder::focusIn(ControlId id, Qt::FocusReason reason) {
         focusingPress_ = FocusingPress{id, platform_.messageBoxesShown() != messagesBefore};
     } else {
         focusingPress_.reset();
+    }
+}
+
+void ControlBinder::focusOut(ControlId id, Qt::FocusReason reason) {
+    // A field the user has left shows the start of its text, also when it
+    // is narrower than the text (the comment line on paper). Only a window
+    // that loses the activation, or a popup over it, keeps the caret where
+    // it was, for the user to come back to.
+    QLineEdit* edit = widgets_.lineEdit(id);
+    if (edit != nullptr && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
+        edit->setCursorPosition(0);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/QtWindowPlatform.h"
+#include "ui/qt/WindowPalette.h"
 #include "ui/qt/frmSlopeAbout.h"
 
 #include <QApplication>
@@ -24,6 +25,8 @@ PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
     setObjectName(QStringLiteral("frmPitwrightMain"));
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(pitwrightIcon());
+    // The menu bar and every control start from the window's own colours.
+    setPalette(windowPalette());
     // A fixed single border: minimize and close, no maximize, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -43,10 +46,12 @@ PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
     form_ = std::make_unique<frmPitwrightMain>(*platform_);
     binder_ = std::make_unique<ControlBinder>(*form_, *widgets_, *platform_);
     form_->Form_Load();
-    // The window opens with the focus on its first tab stop.
+    // The window opens with the focus on its first tab stop, framed as after
+    // a Tab, so the user sees where typing goes.
     if (QWidget* first = widgets_->firstTabStop()) {
         first->setFocus(Qt::ActiveWindowFocusReason);
     }
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 PitwrightMainWindow::~PitwrightMainWindow() {
@@ -59,18 +64,26 @@ void PitwrightMainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     // Kept in the window on every desktop: it belongs to the window's look.
     bar->setNativeMenuBar(false);
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    // Each entry keeps its words; "&" marks the letter that Alt chooses it by.
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = file->addAction(QStringLiteral("Open saved data"));
+    // The open menu is a window of its own and would not take the colours
+    // of this one by itself.
+    file->setPalette(windowPalette());
+    QAction* open = file->addAction(QStringLiteral("&Open saved data"));
     open->setObjectName(QStringLiteral("mnuOpenSavedData"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSpace01"));
-    QAction* save = file->addAction(QStringLiteral("Save data"));
+    QAction* save = file->addAction(QStringLiteral("&Save data"));
     save->setObjectName(QStringLiteral("mnuSaveData"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSpace02"));
-    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    QAction* about = bar->addAction(QStringLiteral("About"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
 
     connect(open, &QAction::triggered, this, [this] { form_->mnuOpenSavedData_Click(); });
     connect(save, &QAction::triggered, this, [this] { form_->mnuSaveData_Click(); });

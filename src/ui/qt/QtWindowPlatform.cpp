@@ -2,10 +2,12 @@
 
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/PictureBox.h"
+#include "ui/qt/ReturnToWindow.h"
 #include "ui/qt/WindowPrinter.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace pitwright {
 
@@ -20,6 +22,7 @@ QtWindowPlatform::~QtWindowPlatform() {
 
 void QtWindowPlatform::messageBox(const std::string& text, const std::string& title) {
     ++messageBoxesShown_;
+    const QPointer<QWidget> hadFocus = QApplication::focusWidget();
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, &window_);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -27,11 +30,7 @@ void QtWindowPlatform::messageBox(const std::string& text, const std::string& ti
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-    // Back to the window and the control that had the focus, also where no
-    // window manager does it.
-    if (window_.isVisible()) {
-        window_.activateWindow();
-    }
+    returnToWindow(window_, hadFocus);
 }
 
 void QtWindowPlatform::setFocus(ControlId id) {
