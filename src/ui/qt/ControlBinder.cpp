@@ -143,7 +143,13 @@ void ControlBinder::mirrorSelection(ControlId id) {
     const int length = static_cast<int>(edit->text().size());
     const int start = std::clamp(state.selStart, 0, length);
     const int selected = std::clamp(state.selLength, 0, length - start);
-    if (selected > 0) {
+    if (!edit->hasFocus()) {
+        // A selection shows only where the user types: a text box without
+        // the focus (one the opening of a file selects) shows the start of
+        // its text, on screen and on paper. Should the window get the focus
+        // back into it, the selection comes then.
+        edit->setCursorPosition(0);
+    } else if (selected > 0) {
         // Selected from the end back to the start, so the caret stands at the
         // start and the beginning of the text is in view.
         edit->setSelection(start + selected, -selected);
@@ -228,6 +234,12 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
 
 void ControlBinder::focusIn(ControlId id, Qt::FocusReason reason) {
     const int messagesBefore = platform_.messageBoxesShown();
+    QLineEdit* edit = widgets_.lineEdit(id);
+    if (edit != nullptr && reason == Qt::ActiveWindowFocusReason && !edit->hasSelectedText() &&
+        edit->cursorPosition() == 0) {
+        // Selected while the window was not active: shown now.
+        mirrorSelection(id);
+    }
     window_.focusGained(id);
     if (reason == Qt::MouseFocusReason) {
         focusingPress_ = FocusingPress{id, platform_.messageBoxesShown() != messagesBefore};

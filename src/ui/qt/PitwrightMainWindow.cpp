@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace pitwright {
 
@@ -46,12 +47,10 @@ PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
     form_ = std::make_unique<frmPitwrightMain>(*platform_);
     binder_ = std::make_unique<ControlBinder>(*form_, *widgets_, *platform_);
     form_->Form_Load();
-    // The window opens with the focus on its first tab stop, framed as after
-    // a Tab, so the user sees where typing goes.
+    // The window opens with the focus on its first tab stop.
     if (QWidget* first = widgets_->firstTabStop()) {
         first->setFocus(Qt::ActiveWindowFocusReason);
     }
-    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 PitwrightMainWindow::~PitwrightMainWindow() {
@@ -104,6 +103,13 @@ void PitwrightMainWindow::mnuAbout_Click() {
 
 void PitwrightMainWindow::mnuExit_Click() {
     close();
+}
+
+void PitwrightMainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The focus is framed from the start, as after a Tab, so the user sees
+    // where typing goes. Showing a window clears the mark, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void PitwrightMainWindow::closeEvent(QCloseEvent* event) {
