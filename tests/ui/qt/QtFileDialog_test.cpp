@@ -187,12 +187,15 @@ private slots:
         dialog_->settings.initDir = folder_.path().toStdString();
         // A folder left in the name box turns the button into "Open".
         QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("designs")));
+        QString before;
         whenShown<QFileDialog>([&](QFileDialog* dialog) {
             QTest::keyClicks(nameBox(dialog), folder_.filePath(QStringLiteral("designs")));
-            QTRY_COMPARE(acceptText(dialog), QStringLiteral("Open"));
+            QTest::qWaitFor([&] { return acceptText(dialog) == QStringLiteral("Open"); });
+            before = acceptText(dialog);
             dialog->reject();
         });
         QVERIFY(!dialog_->showSave().has_value());
+        QCOMPARE(before, QStringLiteral("Open"));
 
         QString name, button;
         whenShown<QFileDialog>([&](QFileDialog* dialog) {
@@ -209,9 +212,9 @@ private slots:
         QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("designs")));
         const QString designs = folder_.filePath(QStringLiteral("designs"));
         prepareSaveDialog(dialog_->settings, kSlopeDataFileKind);
-        dialog_->settings.initDir = folder_.path().toStdString();
+        dialog_->settings.initDir = designs.toStdString();
         whenShown<QFileDialog>(
-            [&](QFileDialog* dialog) { typeName(dialog, designs + QStringLiteral("/pit")); });
+            [](QFileDialog* dialog) { typeName(dialog, QStringLiteral("pit")); });
         QCOMPARE(QString::fromStdString(dialog_->showSave().value_or("")),
                  designs + QStringLiteral("/pit.DAT"));
 
@@ -236,16 +239,20 @@ private slots:
         prepareOpenDialog(dialog_->settings);
         dialog_->settings.initDir = folder_.path().toStdString();
         QPointer<QAbstractItemView> list;
+        bool listSeen = false;
         whenShown<QFileDialog>([&](QFileDialog* dialog) {
             QLineEdit* edit = nameBox(dialog);
             QTest::keyClicks(edit, QStringLiteral("des"));
-            QTRY_VERIFY(edit->completer()->popup()->isVisible());
+            // The list shows once the folder has been read.
+            QTest::qWaitFor([edit] { return edit->completer()->popup()->isVisible(); });
+            listSeen = edit->completer()->popup()->isVisible();
             list = edit->completer()->popup();
             QTest::keyClicks(edit, QStringLiteral("ign.DAT"));
             acceptButton(dialog)->click();
         });
         QCOMPARE(QString::fromStdString(dialog_->showOpen().value_or("")),
                  folder_.filePath(QStringLiteral("design.DAT")));
+        QVERIFY2(listSeen, "no list of names showed");
         // The list goes with its dialog: it cannot come up again when the
         // dialog's reading of a folder ends after the dialog has closed.
         QVERIFY(list.isNull());
