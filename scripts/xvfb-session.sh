@@ -1,10 +1,14 @@
 # Sourced by scripts that run the program on an X server of their own.
 # Makes a scratch folder ($work), starts Xvfb on a free display, exports
-# DISPLAY, and on exit ends the program ($app_pid, when set) and the server.
+# DISPLAY, points the program's configuration folder into the scratch folder
+# (so a run neither reads nor leaves a user's settings), and on exit ends the
+# program ($app_pid, when set) and the server.
 #
 #   source scripts/xvfb-session.sh
 
 work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_CONFIG_HOME"
 xvfb_pid=""
 app_pid=""
 end_xvfb_session() {

@@ -1,6 +1,6 @@
 #include "files/DataFile.h"
 
-#include "files/Latin1.h"
+#include "files/Windows1252.h"
 
 namespace pitwright {
 
@@ -11,18 +11,18 @@ DataFileEncoding encodeDataFile(const DataFileTexts& texts) {
         if (text.find_first_of("\r\n") != std::string::npos) {
             return {false, {}, line, "holds a line break, which a data file cannot store"};
         }
-        const auto latin1 = utf8ToLatin1(text);
-        if (!latin1) {
+        const auto bytes = utf8ToWindows1252(text);
+        if (!bytes) {
             return {false,
                     {},
                     line,
-                    "holds the character \"" + firstCharacterBeyondLatin1(text) +
+                    "holds the character \"" + firstCharacterBeyondWindows1252(text) +
                         "\", which a data file cannot store"};
         }
         if (line > 0) {
             result.text += "\r\n";
         }
-        result.text += *latin1;
+        result.text += *bytes;
     }
     result.ok = true;
     return result;
@@ -46,7 +46,7 @@ DataFileDecoding decodeDataFile(std::string_view bytes, bool cutShort) {
         if (end < bytes.size() && !line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        result.texts[count++] = latin1ToUtf8(line);
+        result.texts[count++] = windows1252ToUtf8(line);
         start = next;
     }
     if (count < kDataFileLines) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-// The data file: the seven input texts of a design, one a line, in the 8-bit
-// code page, each line ended by CR LF.
+// The data file: the seven input texts of a design, one a line, in the
+// Windows-1252 code page, each line ended by CR LF.
 namespace pitwright {
 
 inline constexpr std::size_t kDataFileLines = 7;
@@ -17,14 +17,14 @@ using DataFileTexts = std::array<std::string, kDataFileLines>;
 
 struct DataFileEncoding {
     bool ok = false;
-    // The texts joined by CR LF, in Latin-1; no line end after the seventh,
+    // The texts joined by CR LF, in Windows-1252; no line end after the seventh,
     // the save routine adds that one.
     std::string text;
     std::size_t refusedLine = 0; // 0-based; which text cannot be stored
     std::string reason;          // why, in plain words
 };
 
-// Refuses a text holding a line break or a character Latin-1 cannot hold,
+// Refuses a text holding a line break or a character Windows-1252 cannot hold,
 // rather than storing something else than the field shows.
 DataFileEncoding encodeDataFile(const DataFileTexts& texts);
 

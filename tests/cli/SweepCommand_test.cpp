@@ -110,7 +110,7 @@ TEST_F(SweepCommand, RowsThatCannotBeReadAreFlaggedAndTheSweepGoesOn) {
                                       "short,C,100,10\r\n"
                                       "long,C,100,10,5,45,,60,75,extra\r\n"
                                       "convention,sideways,100,10,5,45,,60,75\r\n"
-                                      "euro,C,100,10,5,45,,60,75 \xE2\x82\xAC\r\n"
+                                      "euro,C,100,10,5,45,,60,75 \xE2\x89\x88\r\n"
                                       "after,C,100,10,5,45,,60,75\r\n");
     ASSERT_EQ(rows.size(), 7u);
     auto reason = [&](std::size_t i) { return rows[i].at("reason"); };
@@ -126,7 +126,7 @@ TEST_F(SweepCommand, RowsThatCannotBeReadAreFlaggedAndTheSweepGoesOn) {
                          "not copied");
     EXPECT_EQ(reason(4), "\"convention\" is \"sideways\", neither crest-to-toe (C) nor toe-to-toe "
                          "(T)");
-    EXPECT_EQ(reason(5), "the text of \"bench angle\" holds the character \"\xE2\x82\xAC\", which "
+    EXPECT_EQ(reason(5), "the text of \"bench angle\" holds the character \"\xE2\x89\x88\", which "
                          "a data file cannot store");
     EXPECT_EQ(reason(6), "");
 

@@ -14,6 +14,9 @@ CheckStatusBar::CheckStatusBar(const frmPitwrightMain& form, const ControlWidget
     : QStatusBar(parent), form_(form), catchBerm_(new QLabel(this)) {
     setObjectName(QStringLiteral("statusBar"));
     setSizeGripEnabled(false);
+    // A height of its own, so that the window's size is known whatever the
+    // style makes of a status bar.
+    setFixedHeight(kCheckStatusBarHeight);
     setFocusPolicy(Qt::NoFocus);
     catchBerm_->setObjectName(QStringLiteral("lblCatchBermCheck"));
     catchBerm_->setTextFormat(Qt::PlainText);

@@ -6,6 +6,9 @@ class QLabel;
 
 namespace pitwright {
 
+// The bar's height in pixels: 300 twips.
+inline constexpr int kCheckStatusBarHeight = 20;
+
 class ControlWidgets;
 class frmPitwrightMain;
 

@@ -143,7 +143,13 @@ void ControlBinder::mirrorSelection(ControlId id) {
     const int length = static_cast<int>(edit->text().size());
     const int start = std::clamp(state.selStart, 0, length);
     const int selected = std::clamp(state.selLength, 0, length - start);
-    if (selected > 0) {
+    if (!edit->hasFocus()) {
+        // A selection shows only where the user types: a text box without
+        // the focus (one the opening of a file selects) shows the start of
+        // its text, on screen and on paper. Should the window get the focus
+        // back into it, the selection comes then.
+        edit->setCursorPosition(0);
+    } else if (selected > 0) {
         // Selected from the end back to the start, so the caret stands at the
         // start and the beginning of the text is in view.
         edit->setSelection(start + selected, -selected);
@@ -163,7 +169,10 @@ void ControlBinder::mirrorBackColor(ControlId id) {
     QPalette palette = widget->palette();
     const bool isField = widgets_.lineEdit(id) != nullptr;
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, isField ? QPalette::Base : QPalette::Window, color);
+        // A disabled field keeps the window's light grey, whatever its colour.
+        if (!(isField && group == QPalette::Disabled)) {
+            palette.setColor(group, isField ? QPalette::Base : QPalette::Window, color);
+        }
     }
     widget->setPalette(palette);
     if (!isField) {
@@ -201,11 +210,15 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (type != QEvent::FocusIn && type != QEvent::MouseButtonPress) {
+    if (type != QEvent::FocusIn && type != QEvent::FocusOut && type != QEvent::MouseButtonPress) {
         return false;
     }
     const std::optional<ControlId> id = widgets_.idOf(watched);
     if (!id) {
+        return false;
+    }
+    if (type == QEvent::FocusOut) {
+        focusOut(*id, static_cast<QFocusEvent*>(event)->reason());
         return false;
     }
     if (type == QEvent::FocusIn) {
@@ -221,11 +234,29 @@ bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
 
 void ControlBinder::focusIn(ControlId id, Qt::FocusReason reason) {
     const int messagesBefore = platform_.messageBoxesShown();
+    QLineEdit* edit = widgets_.lineEdit(id);
+    if (edit != nullptr && reason == Qt::ActiveWindowFocusReason && !edit->hasSelectedText() &&
+        edit->cursorPosition() == 0) {
+        // Selected while the window was not active: shown now.
+        mirrorSelection(id);
+    }
     window_.focusGained(id);
     if (reason == Qt::MouseFocusReason) {
         focusingPress_ = FocusingPress{id, platform_.messageBoxesShown() != messagesBefore};
     } else {
         focusingPress_.reset();
+    }
+}
+
+void ControlBinder::focusOut(ControlId id, Qt::FocusReason reason) {
+    // A field the user has left shows the start of its text, also when it
+    // is narrower than the text (the comment line on paper). Only a window
+    // that loses the activation, or a popup over it, keeps the caret where
+    // it was, for the user to come back to.
+    QLineEdit* edit = widgets_.lineEdit(id);
+    if (edit != nullptr && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
+        edit->setCursorPosition(0);
     }
 }
 

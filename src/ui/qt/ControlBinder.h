@@ -21,7 +21,8 @@ class frmPitwrightMain;
 // - a user's edit runs the change reaction; a program's write updates the
 //   widget without running it a second time;
 // - gaining the focus, by Tab, by mouse or by the program, runs the
-//   focus-gained reaction once;
+//   focus-gained reaction once; a text box that loses it shows the start of
+//   its text again;
 // - clicks on commands and option buttons run their click reactions.
 class ControlBinder : public QObject, public ControlObserver {
 public:
@@ -42,6 +43,7 @@ private:
     void mirrorWidth(ControlId id);
     void mirrorBorder(ControlId id);
     void focusIn(ControlId id, Qt::FocusReason reason);
+    void focusOut(ControlId id, Qt::FocusReason reason);
     bool mousePress(ControlId id);
 
     frmPitwrightMain& window_;

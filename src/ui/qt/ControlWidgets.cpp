@@ -4,8 +4,8 @@
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/UprightButton.h"
+#include "ui/qt/WindowPalette.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,14 +57,7 @@ QWidget* makeWidget(const ControlSpec& row, QWidget* parent) {
 
 void applyColors(QWidget& widget, const ControlSpec& row) {
     QPalette palette = widget.palette();
-    const QColor fore = rgbColor(row.foreColor);
-    // Only the active and inactive looks: a disabled control keeps the
-    // style's greyed look.
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, fore);
-        palette.setColor(group, QPalette::Text, fore);
-        palette.setColor(group, QPalette::ButtonText, fore);
-    }
+    setEnabledTextColor(palette, rgbColor(row.foreColor));
     widget.setPalette(palette);
 }
 
@@ -74,12 +67,14 @@ QColor ControlWidgets::colorOf(BackColor color) {
     if (color == BackColor::White) {
         return Qt::white;
     }
-    return QApplication::palette().color(QPalette::Active, QPalette::Button);
+    return buttonFaceColor();
 }
 
 ControlWidgets::ControlWidgets(QWidget& client) {
     widgets_[indexOf(ControlId::frmPitwrightMain)] = &client;
     client.setFont(arialFont(controlSpec(ControlId::frmPitwrightMain).font));
+    // Before any control is made, so each starts from the window's colours.
+    client.setPalette(windowPalette());
     // The table lists every container before what it holds.
     for (const ControlSpec& row : mainWindowControls()) {
         if (row.kind == ControlKind::Window) {

@@ -34,7 +34,7 @@ public:
     QWidget* firstTabStop() const;
 
     // The colours behind the two back colours of the table: white, and the
-    // system's standard button face.
+    // window's button face.
     static QColor colorOf(BackColor color);
 
 private:

@@ -1,5 +1,6 @@
 #include "ui/qt/PictureBox.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -55,6 +56,43 @@ void PictureBox::setBackColor(const QColor& color) {
 }
 
 void PictureBox::paintStrokes(QPainter& painter) const {
+    if (isPaperDevice(painter)) {
+        paintStrokesAsVectors(painter);
+    } else {
+        paintStrokesAsPixels(painter);
+    }
+}
+
+bool PictureBox::isPaperDevice(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (engine == nullptr) {
+        return false;
+    }
+    switch (engine->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::Picture:
+    case QPaintEngine::SVG:
+    case QPaintEngine::MacPrinter:
+    case QPaintEngine::Windows:
+        return true;
+    default:
+        return false;
+    }
+}
+
+qreal PictureBox::paperLineWidth(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* device = engine != nullptr ? engine->paintDevice() : nullptr;
+    const qreal dotsPerInch = device != nullptr && device->logicalDpiX() > 0
+                                  ? device->logicalDpiX()
+                                  : kAssumedPaperDotsPerInch;
+    const qreal step = kPaperLineStepInch * dotsPerInch;
+    const qreal onePixel = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    const qreal steps = std::max<qreal>(kThinnestPaperLineSteps, std::ceil(onePixel / step));
+    return steps * step;
+}
+
+void PictureBox::paintStrokesAsPixels(QPainter& painter) const {
     painter.save();
     // Crisp lines as on the classic canvas: a line of width 2 covers two
     // whole pixels, so the wall reads twice as thick as the thin lines.
@@ -81,6 +119,38 @@ void PictureBox::paintStrokes(QPainter& painter) const {
             }
             painter.drawLines(run.data(), static_cast<int>(run.size()));
         }
+        first = end;
+    }
+    painter.restore();
+}
+
+void PictureBox::paintStrokesAsVectors(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Widths are set in the printer's dots: a pen of width n is n times the
+    // thinnest line, itself no thinner than the paper shows clearly. The
+    // painter may scale, so the pen is given in its own units.
+    const qreal scale = std::sqrt(std::abs(painter.deviceTransform().determinant()));
+    const qreal thinDots = paperLineWidth(painter);
+    std::vector<QLineF> run;
+    for (std::size_t first = 0; first < strokes_.size();) {
+        const Stroke& lead = strokes_[first];
+        std::size_t end = first;
+        while (end < strokes_.size() && strokes_[end].width == lead.width &&
+               strokes_[end].color == lead.color) {
+            ++end;
+        }
+        const qreal width = lead.width * thinDots / (scale > 0 ? scale : 1);
+        painter.setPen(QPen(lead.color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        // Each line down the middle of the pixels it covers on screen.
+        run.clear();
+        for (std::size_t i = first; i < end; ++i) {
+            const QLineF& line = strokes_[i].line;
+            const bool steep = std::abs(line.dy()) > std::abs(line.dx());
+            const qreal across = lead.width / 2.0;
+            run.push_back(line.translated(steep ? across : 0.5, steep ? 0.5 : across));
+        }
+        painter.drawLines(run.data(), static_cast<int>(run.size()));
         first = end;
     }
     painter.restore();

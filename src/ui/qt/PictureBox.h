@@ -39,14 +39,33 @@ public:
 
     const std::vector<Stroke>& strokes() const { return strokes_; }
     // Paints the kept lines with the painter's origin at the top-left corner
-    // of the usable area.
+    // of the usable area. On screen and into images each is a run of whole
+    // pixels; on paper (a printer, a PDF) each is one line drawn at the
+    // device's resolution, n times as wide as the thinnest line for a pen of
+    // width n.
     void paintStrokes(QPainter& painter) const;
+
+    // On paper every line is a whole number of steps of 1/150 inch wide, so
+    // a printer that renders at 150, 300, 600 or 1200 dots per inch keeps the
+    // wall exactly twice as wide as the thin lines. The thinnest line is two
+    // steps (0.34 mm), or one screen pixel as printed if that is wider: a
+    // pixel line printed as a hairline fades or vanishes.
+    static constexpr qreal kPaperLineStepInch = 1.0 / 150;
+    static constexpr int kThinnestPaperLineSteps = 2;
+    // Whether the painter draws onto paper rather than pixels.
+    static bool isPaperDevice(const QPainter& painter);
+    // The width of a line of pen width 1 on paper, in device dots.
+    static qreal paperLineWidth(const QPainter& painter);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int borderWidth() const { return border_ ? 1 : 0; }
+    void paintStrokesAsPixels(QPainter& painter) const;
+    void paintStrokesAsVectors(QPainter& painter) const;
+
+    static constexpr qreal kAssumedPaperDotsPerInch = 600;
 
     std::vector<Stroke> strokes_;
     int penWidth_ = 1;

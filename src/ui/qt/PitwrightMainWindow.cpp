@@ -7,12 +7,14 @@
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/QtWindowPlatform.h"
+#include "ui/qt/WindowPalette.h"
 #include "ui/qt/frmSlopeAbout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace pitwright {
 
@@ -25,6 +27,8 @@ PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
     setObjectName(QStringLiteral("frmPitwrightMain"));
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(pitwrightIcon());
+    // The menu bar and every control start from the window's own colours.
+    setPalette(windowPalette());
     // A fixed single border: minimize and close, no maximize, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -64,18 +68,26 @@ void PitwrightMainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     // Kept in the window on every desktop: it belongs to the window's look.
     bar->setNativeMenuBar(false);
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    // Each entry keeps its words; "&" marks the letter that Alt chooses it by.
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* open = file->addAction(QStringLiteral("Open saved data"));
+    // The open menu is a window of its own and would not take the colours
+    // of this one by itself.
+    file->setPalette(windowPalette());
+    QAction* open = file->addAction(QStringLiteral("&Open saved data"));
     open->setObjectName(QStringLiteral("mnuOpenSavedData"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSpace01"));
-    QAction* save = file->addAction(QStringLiteral("Save data"));
+    QAction* save = file->addAction(QStringLiteral("&Save data"));
     save->setObjectName(QStringLiteral("mnuSaveData"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator()->setObjectName(QStringLiteral("mnuSpace02"));
-    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    QAction* about = bar->addAction(QStringLiteral("About"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
+    about->setShortcut(QKeySequence(Qt::Key_F1));
 
     connect(open, &QAction::triggered, this, [this] { form_->mnuOpenSavedData_Click(); });
     connect(save, &QAction::triggered, this, [this] { form_->mnuSaveData_Click(); });
@@ -96,6 +108,13 @@ void PitwrightMainWindow::mnuAbout_Click() {
 
 void PitwrightMainWindow::mnuExit_Click() {
     close();
+}
+
+void PitwrightMainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The focus is framed from the start, as after a Tab, so the user sees
+    // where typing goes. Showing a window clears the mark, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void PitwrightMainWindow::closeEvent(QCloseEvent* event) {

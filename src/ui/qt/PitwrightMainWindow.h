@@ -42,6 +42,7 @@ public:
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -1,8 +1,10 @@
 #include "ui/qt/QtFileDialog.h"
 
 #include "files/FileFilter.h"
+#include "ui/qt/RememberedFolder.h"
+#include "ui/qt/ReturnToWindow.h"
 
-#include <QDir>
+#include <QApplication>
 #include <QFileDialog>
 
 namespace pitwright {
@@ -36,9 +38,7 @@ QStringList qtNameFilters(const std::string& filter) {
 
 QtFileDialog::QtFileDialog(QWidget* parent) : parent_(parent) {}
 
-QtFileDialog::~QtFileDialog() {
-    delete comLocalDriveLoadSave_.data();
-}
+QtFileDialog::~QtFileDialog() = default;
 
 std::optional<std::string> QtFileDialog::showSave() {
     return show(true);
@@ -48,35 +48,50 @@ std::optional<std::string> QtFileDialog::showOpen() {
 }
 
 std::optional<std::string> QtFileDialog::show(bool save) {
-    if (!comLocalDriveLoadSave_) {
-        comLocalDriveLoadSave_ = new QFileDialog(parent_);
-        comLocalDriveLoadSave_->setObjectName(QStringLiteral("comLocalDriveLoadSave"));
-        comLocalDriveLoadSave_->setOption(QFileDialog::DontUseNativeDialog);
-        comLocalDriveLoadSave_->setOption(QFileDialog::HideNameFilterDetails);
-    }
-    QFileDialog& dialog = *comLocalDriveLoadSave_;
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // The Open dialog does not insist on an existing file either; reading
-    // tells the user when there is none.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setWindowTitle(QString::fromStdString(settings.dialogTitle));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.overwritePrompt);
-    const QStringList filters = qtNameFilters(settings.filter);
-    dialog.setNameFilters(filters);
-    if (settings.filterIndex >= 1 && settings.filterIndex <= filters.size()) {
-        dialog.selectNameFilter(filters[settings.filterIndex - 1]);
-    }
-    dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExt));
-    dialog.setDirectory(settings.initDir.empty() ? QDir::homePath()
-                                                 : QString::fromStdString(settings.initDir));
-    dialog.selectFile(QString());
+    const QPointer<QWidget> hadFocus = QApplication::focusWidget();
+    bool accepted = false;
+    QString chosen;
+    {
+        // A dialog of its own for every use: nothing left in the last one (a
+        // folder in the name box, a list of name completions still filling)
+        // comes back with it or outlives it.
+        QFileDialog dialog(parent_);
+        comLocalDriveLoadSave_ = &dialog;
+        dialog.setObjectName(QStringLiteral("comLocalDriveLoadSave"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        // The Open dialog does not insist on an existing file either; reading
+        // tells the user when there is none.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setWindowTitle(QString::fromStdString(settings.dialogTitle));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !settings.overwritePrompt);
+        const QStringList filters = qtNameFilters(settings.filter);
+        dialog.setNameFilters(filters);
+        if (settings.filterIndex >= 1 && settings.filterIndex <= filters.size()) {
+            dialog.selectNameFilter(filters[settings.filterIndex - 1]);
+        }
+        dialog.setDefaultSuffix(QString::fromStdString(settings.defaultExt));
+        dialog.setDirectory(settings.initDir.empty() ? fileDialogStartFolder()
+                                                     : QString::fromStdString(settings.initDir));
 
-    if (dialog.exec() != QDialog::Accepted) {
+        accepted = dialog.exec() == QDialog::Accepted;
+        if (accepted && !dialog.selectedFiles().isEmpty()) {
+            chosen = dialog.selectedFiles().first();
+        }
+        if (accepted) {
+            settings.filterIndex =
+                static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+        }
+    }
+    if (parent_ != nullptr) {
+        returnToWindow(*parent_->window(), hadFocus);
+    }
+    if (!accepted) {
         return std::nullopt;
     }
-    settings.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? std::string() : chosen.first().toStdString();
+    rememberFolderOf(chosen);
+    return chosen.toStdString();
 }
 
 } // namespace pitwright

@@ -8,7 +8,10 @@
 namespace pitwright {
 
 // The window's one file dialog, on a QFileDialog of Qt's own (not the
-// desktop's), kept from one use to the next.
+// desktop's). Its settings are kept from one use to the next; the dialog on
+// screen is made afresh for each use, starting in the folder of the last file
+// chosen (or the settings' folder), and gives the window the activation and
+// the focus back when it closes.
 class QtFileDialog : public FileDialog {
 public:
     explicit QtFileDialog(QWidget* parent = nullptr);
@@ -19,7 +22,7 @@ public:
     std::optional<std::string> showSave() override;
     std::optional<std::string> showOpen() override;
 
-    // The dialog, once it has been shown.
+    // The dialog while it is shown, else nullptr.
     QFileDialog* comLocalDriveLoadSave() const { return comLocalDriveLoadSave_; }
 
 private:

@@ -2,11 +2,13 @@
 
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/PictureBox.h"
+#include "ui/qt/ReturnToWindow.h"
 #include "ui/qt/SectionSheetExport.h"
 #include "ui/qt/WindowPrinter.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace pitwright {
 
@@ -21,6 +23,7 @@ QtWindowPlatform::~QtWindowPlatform() {
 
 void QtWindowPlatform::messageBox(const std::string& text, const std::string& title) {
     ++messageBoxesShown_;
+    const QPointer<QWidget> hadFocus = QApplication::focusWidget();
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, &window_);
     box.setObjectName(QStringLiteral("messageBox"));
@@ -28,11 +31,7 @@ void QtWindowPlatform::messageBox(const std::string& text, const std::string& ti
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-    // Back to the window and the control that had the focus, also where no
-    // window manager does it.
-    if (window_.isVisible()) {
-        window_.activateWindow();
-    }
+    returnToWindow(window_, hadFocus);
 }
 
 void QtWindowPlatform::setFocus(ControlId id) {

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Starts Pitwright on an X server of its own with a data file named on its
+# command line, as a file manager starts it, and saves a screenshot of the
+# window once the design is drawn.
+#
+#   open_named_file_in_xvfb.sh PROGRAM SCREENSHOT.png
+set -euo pipefail
+
+program=$(realpath "$1")
+screenshot=$2
+
+source "$(dirname "$0")/../../scripts/xvfb-session.sh"
+
+printf '100\r\n10\r\n5\r\n45\r\n\r\n60\r\n75\r\n' >"$work/readme.DAT"
+# A relative name, from the folder it is in.
+(cd "$work" && XDG_RUNTIME_DIR="$work" exec "$program" readme.DAT) >"$work/program.log" 2>&1 &
+app_pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Pitwright Share - ' 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "The main window did not appear:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi
+sleep 1
+
+import -window "$window" "$screenshot"
+if ! kill -0 "$app_pid" 2>/dev/null; then
+    echo "The program ended on its own:" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi
