@@ -9,6 +9,7 @@
 #include "ui/qt/QtWindowPlatform.h"
 #include "ui/qt/WindowPalette.h"
 #include "ui/qt/frmSlopeAbout.h"
+#include "ui/qt/frmStabilityCheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -52,6 +53,7 @@ PitwrightMainWindow::PitwrightMainWindow(QWidget* parent)
     setStatusBar(statusBar_);
     setFixedSize(sizeHint());
     form_->Form_Load();
+    followTheExportCommand();
     // The window opens with the focus on its first tab stop.
     if (QWidget* first = widgets_->firstTabStop()) {
         first->setFocus(Qt::ActiveWindowFocusReason);
@@ -85,6 +87,20 @@ void PitwrightMainWindow::buildMenu() {
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* exports = bar->addMenu(QStringLiteral("&Export"));
+    exports->setObjectName(QStringLiteral("mnuExport"));
+    exports->setPalette(windowPalette());
+    QAction* section = exports->addAction(QStringLiteral("&Section drawing\u2026"));
+    section->setObjectName(QStringLiteral("mnuExportSection"));
+    QAction* shell = exports->addAction(QStringLiteral("&3D shell\u2026"));
+    shell->setObjectName(QStringLiteral("mnuExportShell"));
+    QMenu* analysis = bar->addMenu(QStringLiteral("A&nalysis"));
+    analysis->setObjectName(QStringLiteral("mnuAnalysis"));
+    analysis->setPalette(windowPalette());
+    QAction* stability = analysis->addAction(QStringLiteral("&Check stability\u2026"));
+    stability->setObjectName(QStringLiteral("mnuCheckStability"));
+    drawnDesignActions_ = {section, shell, stability};
+
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     about->setShortcut(QKeySequence(Qt::Key_F1));
@@ -93,6 +109,28 @@ void PitwrightMainWindow::buildMenu() {
     connect(save, &QAction::triggered, this, [this] { form_->mnuSaveData_Click(); });
     connect(exit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(section, &QAction::triggered, this, [this] { form_->mnuExportSection_Click(); });
+    connect(shell, &QAction::triggered, this, [this] { form_->mnuExportShell_Click(); });
+    connect(stability, &QAction::triggered, this, [this] { showStabilityCheck(*form_, this); });
+}
+
+void PitwrightMainWindow::followTheExportCommand() {
+    QWidget* command = widgets_->widget(ControlId::cmd3Dview);
+    command->installEventFilter(this);
+    for (QAction* action : drawnDesignActions_) {
+        action->setEnabled(command->isEnabled());
+    }
+}
+
+bool PitwrightMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange &&
+        watched == widgets_->widget(ControlId::cmd3Dview)) {
+        const bool open = static_cast<QWidget*>(watched)->isEnabled();
+        for (QAction* action : drawnDesignActions_) {
+            action->setEnabled(open);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void PitwrightMainWindow::mnuAbout_Click() {

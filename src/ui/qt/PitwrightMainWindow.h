@@ -5,8 +5,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QAction;
+
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace pitwright {
 
@@ -45,13 +48,19 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenu();
+    // The exports and the analysis work on the drawn design: their menu
+    // entries are open exactly when "Write a 3D-file" is.
+    void followTheExportCommand();
 
     std::unique_ptr<ControlWidgets> widgets_;
     std::unique_ptr<QtWindowPlatform> platform_;
     std::unique_ptr<frmPitwrightMain> form_;
     std::unique_ptr<ControlBinder> binder_;
+    std::vector<QAction*> drawnDesignActions_;
     CheckStatusBar* statusBar_ = nullptr;
     QPointer<frmSlopeAbout> about_;
     std::function<void()> endProgram_;

@@ -116,6 +116,14 @@ private slots:
         QTRY_VERIFY(file->isVisible());
         QTest::keyClick(file, Qt::Key_Escape);
         QTRY_VERIFY(!file->isVisible());
+        for (const auto& [key, name] :
+             {std::pair{Qt::Key_E, "mnuExport"}, std::pair{Qt::Key_N, "mnuAnalysis"}}) {
+            QTest::keyClick(window.get(), key, Qt::AltModifier);
+            auto* menu = window->findChild<QMenu*>(QString::fromLatin1(name));
+            QTRY_VERIFY2(menu->isVisible(), name);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(!menu->isVisible());
+        }
 
         QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(window->aboutWindow() != nullptr && window->aboutWindow()->isVisible());

@@ -1,6 +1,7 @@
 // The window against its control table: every control where the table puts
 // it, with its look, and the window's frame, menu and start state.
 #include "model/MainWindowControls.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/CheckStatusBar.h"
 #include "ui/qt/LayoutUnits.h"
@@ -125,20 +126,50 @@ private slots:
         }
     }
 
-    void theMenuHoldsFileWithTwoSeparatorsAndAbout() {
+    // File and About as the window has always had them; Export and Analysis
+    // between them for the drawn design.
+    void theMenuHoldsFileExportAnalysisAndAbout() {
         const QList<QAction*> bar = window->menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
-        QCOMPARE(withoutMnemonic(bar[0]->text()), QString("File"));
-        QCOMPARE(withoutMnemonic(bar[1]->text()), QString("About"));
-        QCOMPARE(bar[1]->objectName(), QString("mnuAbout"));
-        QVERIFY(bar[1]->menu() == nullptr); // choosing it acts at once
-        QStringList items;
-        for (QAction* action : bar[0]->menu()->actions()) {
-            items << (action->isSeparator() ? "-" : withoutMnemonic(action->text())) + ":" +
-                         action->objectName();
+        QStringList titles;
+        for (QAction* entry : bar) {
+            titles << withoutMnemonic(entry->text());
         }
-        QCOMPARE(items, QStringList({"Open saved data:mnuOpenSavedData", "-:mnuSpace01",
-                                     "Save data:mnuSaveData", "-:mnuSpace02", "Exit:mnuExit"}));
+        QCOMPARE(titles, QStringList({"File", "Export", "Analysis", "About"}));
+        QCOMPARE(bar[3]->objectName(), QString("mnuAbout"));
+        QVERIFY(bar[3]->menu() == nullptr); // choosing it acts at once
+        auto itemsOf = [](QAction* entry) {
+            QStringList items;
+            for (QAction* action : entry->menu()->actions()) {
+                items << (action->isSeparator() ? "-" : withoutMnemonic(action->text())) + ":" +
+                             action->objectName();
+            }
+            return items;
+        };
+        QCOMPARE(itemsOf(bar[0]),
+                 QStringList({"Open saved data:mnuOpenSavedData", "-:mnuSpace01",
+                              "Save data:mnuSaveData", "-:mnuSpace02", "Exit:mnuExit"}));
+        QCOMPARE(itemsOf(bar[1]), QStringList({"Section drawing\u2026:mnuExportSection",
+                                               "3D shell\u2026:mnuExportShell"}));
+        QCOMPARE(itemsOf(bar[2]), QStringList({"Check stability\u2026:mnuCheckStability"}));
+    }
+
+    // Open exactly when "Write a 3D-file" is: after a drawing, until a reset.
+    void theExportsAndTheAnalysisFollowTheThreeDCommand() {
+        const QStringList names{"mnuExportSection", "mnuExportShell", "mnuCheckStability"};
+        auto open = [&] {
+            QList<bool> states;
+            for (const QString& name : names) {
+                states << window->findChild<QAction*>(name)->isEnabled();
+            }
+            return states;
+        };
+        QCOMPARE(open(), QList<bool>({false, false, false}));
+        testing::typeDesign(window->form(), testing::kReadmeDesign);
+        QTest::mouseClick(window->controls().widget(cmdCalcAndDraw), Qt::LeftButton);
+        QVERIFY(window->controls().widget(cmd3Dview)->isEnabled());
+        QCOMPARE(open(), QList<bool>({true, true, true}));
+        QTest::mouseClick(window->controls().widget(cmdResetValues), Qt::LeftButton);
+        QCOMPARE(open(), QList<bool>({false, false, false}));
     }
 
     void theTabChainFollowsTheTabPositions() {
