@@ -19,6 +19,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
 
 void PictureBox::Cls() {
     strokes_.clear();
+    shownIsCurrent_ = false;
     update();
 }
 
@@ -38,12 +39,14 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t rgb)
     const QColor color(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                        static_cast<int>(rgb & 0xFF));
     strokes_.push_back({QLineF(x1, y1, x2, y2), color, penWidth_});
+    shownIsCurrent_ = false;
     update();
 }
 
 void PictureBox::setBorder(bool on) {
     if (border_ != on) {
         border_ = on;
+        shownIsCurrent_ = false;
         update();
     }
 }
@@ -51,6 +54,7 @@ void PictureBox::setBorder(bool on) {
 void PictureBox::setBackColor(const QColor& color) {
     if (backColor_ != color) {
         backColor_ = color;
+        shownIsCurrent_ = false;
         update();
     }
 }
@@ -158,6 +162,23 @@ void PictureBox::paintStrokesAsVectors(QPainter& painter) const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (isPaperDevice(painter)) {
+        paintContents(painter); // straight to paper, its lines as vectors
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (!shownIsCurrent_ || shown_.size() != pixels || shown_.devicePixelRatio() != ratio) {
+        shown_ = QPixmap(pixels);
+        shown_.setDevicePixelRatio(ratio);
+        QPainter cache(&shown_);
+        paintContents(cache);
+        shownIsCurrent_ = true;
+    }
+    painter.drawPixmap(0, 0, shown_);
+}
+
+void PictureBox::paintContents(QPainter& painter) {
     painter.fillRect(rect(), backColor_);
     if (border_) {
         painter.setPen(QPen(kBorderColor, 1));

@@ -3,6 +3,7 @@
 #include "section/Canvas.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 #include <vector>
@@ -67,7 +68,15 @@ private:
 
     static constexpr qreal kAssumedPaperDotsPerInch = 600;
 
+    // Paints the background, the border and the lines.
+    void paintContents(QPainter& painter);
+
     std::vector<Stroke> strokes_;
+    // What the screen showed last, painted once: a window repainted while
+    // a tall wall is drawn (a dialog in front of it, say) shows it again
+    // without painting tens of thousands of lines anew.
+    QPixmap shown_;
+    bool shownIsCurrent_ = false;
     int penWidth_ = 1;
     bool border_ = true;
     QColor backColor_ = Qt::white;
