@@ -4,11 +4,16 @@
 # crest-to-toe 45, stack angle 60, bench angle 75), presses "Accept values
 # and draw picture" and saves a screenshot of the window.
 #
-#   draw_design_in_xvfb.sh PROGRAM SCREENSHOT.png
+#   draw_design_in_xvfb.sh PROGRAM SCREENSHOT.png [STABILITY_SCREENSHOT.png]
+#
+# With a second picture, it then opens "Check stability..." with the keyboard
+# (Alt+N, Enter), types a rock mass (26 kN/m3, 50 kPa, 35 degrees) and
+# photographs that window as well.
 set -euo pipefail
 
 program=$1
 screenshot=$2
+stability_screenshot=${3:-}
 
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
@@ -40,6 +45,29 @@ xdotool key --delay 80 space
 sleep 1
 
 import -window "$window" "$screenshot"
+
+if [ -n "$stability_screenshot" ]; then
+    xdotool key --delay 100 alt+n Return
+    check=""
+    for _ in $(seq 100); do
+        check=$(xdotool search --onlyvisible --name '^Check stability$' 2>/dev/null | head -n1 || true)
+        [ -n "$check" ] && break
+        sleep 0.1
+    done
+    if [ -z "$check" ]; then
+        echo "Alt+N and Enter brought up no stability window:" >&2
+        cat "$work/program.log" >&2
+        exit 1
+    fi
+    xdotool windowfocus --sync "$check"
+    sleep 0.3
+    for value in 26 50 35; do
+        xdotool type --delay 80 "$value"
+        xdotool key --delay 80 Tab
+    done
+    sleep 1.5
+    import -window "$check" "$stability_screenshot"
+fi
 if ! kill -0 "$app_pid" 2>/dev/null; then
     echo "The program ended on its own:" >&2
     cat "$work/program.log" >&2
