@@ -4,6 +4,7 @@
 #include "files/DataFile.h"
 #include "model/DecimalComma.h"
 #include "model/NumberText.h"
+#include "ui/UserMessages.h"
 #include "ui/frmPitwrightMain.h"
 
 namespace pitwright::cli {
@@ -100,7 +101,7 @@ void SweepRowEvaluator::evaluate(const CsvRecord& row, SweepRowResult& result) {
     const DataFileEncoding encoded = encodeDataFile(texts);
     if (!encoded.ok) {
         result.reason = "the text of " + quoted(headerName(kDataFileInputs[encoded.refusedLine])) +
-                        " " + encoded.reason;
+                        " " + dataFileRefusalWords(encoded);
         return;
     }
     // As the save routine writes it: the last line ended too. Named after

@@ -9,15 +9,15 @@ DataFileEncoding encodeDataFile(const DataFileTexts& texts) {
     for (std::size_t line = 0; line < kDataFileLines; ++line) {
         const std::string& text = texts[line];
         if (text.find_first_of("\r\n") != std::string::npos) {
-            return {false, {}, line, "holds a line break, which a data file cannot store"};
+            return {false, {}, line, DataFileRefusal::LineBreak, {}};
         }
         const auto bytes = utf8ToWindows1252(text);
         if (!bytes) {
             return {false,
                     {},
                     line,
-                    "holds the character \"" + firstCharacterBeyondWindows1252(text) +
-                        "\", which a data file cannot store"};
+                    DataFileRefusal::CharacterBeyondCodePage,
+                    firstCharacterBeyondWindows1252(text)};
         }
         if (line > 0) {
             result.text += "\r\n";
@@ -51,13 +51,10 @@ DataFileDecoding decodeDataFile(std::string_view bytes, bool cutShort) {
     }
     if (count < kDataFileLines) {
         result.texts = {};
-        if (cutShort) {
-            result.reason = "its first lines are far longer than a data file's";
-        } else if (count == 0) {
-            result.reason = "it is empty";
-        } else {
-            result.reason = "it holds " + std::to_string(count) + " of the 7 lines of a data file";
-        }
+        result.linesFound = count;
+        result.shortfall = cutShort     ? DataFileShortfall::LinesTooLong
+                           : count == 0 ? DataFileShortfall::Empty
+                                        : DataFileShortfall::TooFewLines;
         return result;
     }
     result.ok = true;

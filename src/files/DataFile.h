@@ -15,23 +15,40 @@ inline constexpr std::size_t kDataFileLines = 7;
 // crest-to-toe and toe-to-toe inter-ramp angles, stack angle, bench angle.
 using DataFileTexts = std::array<std::string, kDataFileLines>;
 
+// Why a text cannot go into a data file.
+enum class DataFileRefusal : unsigned char {
+    None,
+    LineBreak,               // a line would end inside the text
+    CharacterBeyondCodePage, // Windows-1252 has no byte for a character
+};
+
 struct DataFileEncoding {
     bool ok = false;
     // The texts joined by CR LF, in Windows-1252; no line end after the seventh,
     // the save routine adds that one.
     std::string text;
     std::size_t refusedLine = 0; // 0-based; which text cannot be stored
-    std::string reason;          // why, in plain words
+    DataFileRefusal refusal = DataFileRefusal::None;
+    std::string character; // the first character the code page cannot hold
 };
 
 // Refuses a text holding a line break or a character Windows-1252 cannot hold,
 // rather than storing something else than the field shows.
 DataFileEncoding encodeDataFile(const DataFileTexts& texts);
 
+// Why bytes hold no design.
+enum class DataFileShortfall : unsigned char {
+    None,
+    Empty,
+    TooFewLines,  // fewer than seven lines; `linesFound` says how many
+    LinesTooLong, // the start of a huge file ends inside its first lines
+};
+
 struct DataFileDecoding {
     bool ok = false;
     DataFileTexts texts;
-    std::string reason; // why the bytes hold no design, in plain words
+    DataFileShortfall shortfall = DataFileShortfall::None;
+    std::size_t linesFound = 0;
 };
 
 // The first seven lines of the bytes, as UTF-8. A line ends at CR LF or at a

@@ -68,7 +68,8 @@ void frmPitwrightMain::mnuSaveData_Click() {
     if (!encoded.ok) {
         const ControlId label = kDataFields[encoded.refusedLine].label;
         platform_.messageBox("The data was not saved: the text of \"" +
-                                 withoutColon(controls_.text(label)) + "\" " + encoded.reason + ".",
+                                 withoutColon(controls_.text(label)) + "\" " +
+                                 dataFileRefusalWords(encoded) + ".",
                              kAppTitle);
         return;
     }
@@ -97,7 +98,7 @@ void frmPitwrightMain::openDataFile(const std::string& path) {
     }
     const DataFileDecoding data = decodeDataFile(read.bytes, read.cutShort);
     if (!data.ok) {
-        platform_.messageBox(fileNotReadMessage(path, data.reason), kAppTitle);
+        platform_.messageBox(fileNotReadMessage(path, dataFileShortfallWords(data)), kAppTitle);
         return;
     }
 

@@ -92,6 +92,24 @@ std::string readProblemWords(FileProblem problem, const std::string& detail) {
     }
 }
 
+std::string dataFileRefusalWords(const DataFileEncoding& encoding) {
+    if (encoding.refusal == DataFileRefusal::LineBreak) {
+        return "holds a line break, which a data file cannot store";
+    }
+    return "holds the character \"" + encoding.character + "\", which a data file cannot store";
+}
+
+std::string dataFileShortfallWords(const DataFileDecoding& decoding) {
+    switch (decoding.shortfall) {
+    case DataFileShortfall::LinesTooLong:
+        return "its first lines are far longer than a data file's";
+    case DataFileShortfall::Empty:
+        return "it is empty";
+    default:
+        return "it holds " + std::to_string(decoding.linesFound) + " of the 7 lines of a data file";
+    }
+}
+
 std::string shellRefusalMessage(ShellRefusal why) {
     const std::string start = "The 3D file cannot be written: ";
     switch (why) {

@@ -3,6 +3,7 @@
 #include "checks/CatchBermCheck.h"
 #include "export3d/ShellExport.h"
 #include "export3d/ShellRefusal.h"
+#include "files/DataFile.h"
 #include "files/FileStore.h"
 #include "model/SlopeRelations.h"
 #include "section/SectionDrawing.h"
@@ -30,6 +31,10 @@ std::string fileNotSavedMessage(const std::string& path, FileProblem problem,
 // file's own reason).
 std::string fileNotReadMessage(const std::string& path, const std::string& why);
 std::string readProblemWords(FileProblem problem, const std::string& detail);
+// Why a text cannot go into a data file, completing "the text of ... ".
+std::string dataFileRefusalWords(const DataFileEncoding& encoding);
+// Why a file holds no design, completing "cannot be read: ...".
+std::string dataFileShortfallWords(const DataFileDecoding& decoding);
 
 std::string shellRefusalMessage(ShellRefusal why);
 // The picture on screen is not that of the design as it now stands.

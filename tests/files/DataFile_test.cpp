@@ -24,7 +24,7 @@ TEST(DataFileTest, OddTextsComeBackByteForByte) {
     ASSERT_TRUE(encoded.ok);
     EXPECT_NE(encoded.text.find("\xE9\xFF\x80\x81"), std::string::npos); // one byte each
     const auto decoded = decodeDataFile(encoded.text + "\r\n");
-    ASSERT_TRUE(decoded.ok) << decoded.reason;
+    ASSERT_TRUE(decoded.ok);
     EXPECT_EQ(decoded.texts, texts);
 }
 
@@ -32,12 +32,14 @@ TEST(DataFileTest, RefusesTextsTheFileCannotHoldAndSaysWhich) {
     auto encoded = encodeDataFile({"100", "10 \xE2\x89\x88", "5", "45", "", "60", "75"});
     EXPECT_FALSE(encoded.ok);
     EXPECT_EQ(encoded.refusedLine, 1u);
-    EXPECT_NE(encoded.reason.find("\xE2\x89\x88"), std::string::npos);
+    EXPECT_EQ(encoded.refusal, DataFileRefusal::CharacterBeyondCodePage);
+    EXPECT_EQ(encoded.character, "\xE2\x89\x88");
     EXPECT_TRUE(encoded.text.empty());
 
     encoded = encodeDataFile({"100", "10", "5", "45", "", "60", "7\n5"});
     EXPECT_FALSE(encoded.ok);
     EXPECT_EQ(encoded.refusedLine, 6u);
+    EXPECT_EQ(encoded.refusal, DataFileRefusal::LineBreak);
 }
 
 TEST(DataFileTest, LineEndsFromOtherSystemsAndAMissingLastLineEnd) {
@@ -57,16 +59,18 @@ TEST(DataFileTest, ExtraLinesIgnoredShortFilesRefused) {
 
     const auto five = decodeDataFile("1\r\n2\r\n3\r\n4\r\n5\r\n");
     EXPECT_FALSE(five.ok);
-    EXPECT_EQ(five.reason, "it holds 5 of the 7 lines of a data file");
+    EXPECT_EQ(five.shortfall, DataFileShortfall::TooFewLines);
+    EXPECT_EQ(five.linesFound, 5u);
     EXPECT_EQ(five.texts, DataFileTexts{});
 
     EXPECT_FALSE(decodeDataFile("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n").ok); // no seventh line
-    EXPECT_EQ(decodeDataFile("").reason, "it is empty");
+    EXPECT_EQ(decodeDataFile("").shortfall, DataFileShortfall::Empty);
 }
 
 TEST(DataFileTest, TheStartOfAHugeFile) {
     const std::string start = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7";
-    EXPECT_FALSE(decodeDataFile(start, true).ok); // the seventh line may go on
+    EXPECT_EQ(decodeDataFile(start, true).shortfall,
+              DataFileShortfall::LinesTooLong); // the seventh line may go on
     EXPECT_TRUE(decodeDataFile(start + "\r\n", true).ok);
 }
 

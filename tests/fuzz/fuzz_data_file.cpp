@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const DataFileDecoding read = decodeDataFile(bytes);
     if (!read.ok) {
-        if (read.reason.empty()) {
+        if (read.shortfall == DataFileShortfall::None) {
             std::abort(); // a refusal always says why
         }
         return 0;
