@@ -1,8 +1,11 @@
+#include "support/TestDesigns.h"
+#include "support/WindowLists.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/LayoutUnits.h"
 #include "ui/qt/PictureBox.h"
 #include "ui/qt/PitwrightMainWindow.h"
+#include "ui/qt/PrintedOutline.h"
 #include "ui/qt/PrinterOutput.h"
 #include "ui/qt/WindowPrinter.h"
 
@@ -22,9 +25,6 @@ namespace {
 using namespace std::chrono_literals;
 using MainWindow = pitwright::frmPitwrightMain;
 using enum ControlId;
-
-constexpr std::array kCommands{cmdClearAngles,   cmdCalcAndDraw, cmd3Dview,
-                               cmdPrintHardCopy, cmdResetValues, cmdClearPicture};
 
 // How the window looked while the message after a hard copy was up.
 struct MessageSeen {
@@ -220,6 +220,40 @@ TEST_F(OnDefaultPrinter, PrintsTheDrawingAndTheValuesOnWhiteWithoutCommands) {
                                       placeInWindow(Picture1).right() - 2,
                                   client.height() - 2);
     EXPECT_EQ(nonWhitePixels(page, map(gapBesidePicture)), 0);
+}
+
+// The README's design on paper as the print server hands it on: every line
+// of the section whole and one stroke, the wall twice as wide as the thin
+// lines, at the resolutions a printer renders.
+TEST_F(OnDefaultPrinter, TheSectionOnPaperIsWholeWithTheWallTwiceTheThinLines) {
+    typeDesign(form(), kReadmeDesign);
+    QTest::mouseClick(&widget(cmdCalcAndDraw), Qt::LeftButton);
+    const QPointF picture = widget(Picture1).mapTo(&window, QPoint(0, 0)); // no border on paper
+    printHardCopy();
+    QString why;
+    const QString pdf = printer.waitForPdf(60s, &why);
+    ASSERT_FALSE(pdf.isEmpty()) << why.toStdString();
+
+    const PictureBox& box = window.controls().picture();
+    for (const int dotsPerInch : {150, 600}) {
+        const PageMap map(QSizeF(window.size()), findDefaultPrinter().page, dotsPerInch);
+        const QTransform toPage =
+            QTransform::fromTranslate(picture.x(), picture.y()) * map.transform();
+        const QRect part =
+            toPage.mapRect(QRectF(0, 0, box.ScaleWidth(), box.ScaleHeight())).toAlignedRect();
+        const QImage image = rasterisePart(pdf, dotsPerInch, part);
+        ASSERT_FALSE(image.isNull());
+        const PrintedOutline outline =
+            checkPrintedOutline(image, dotsPerInch, box.strokes(),
+                                toPage * QTransform::fromTranslate(-part.x(), -part.y()));
+        EXPECT_TRUE(outline.faults.isEmpty())
+            << dotsPerInch << " dpi: " << outline.faults.join(QLatin1Char('\n')).toStdString();
+        EXPECT_GT(outline.samples, 1000);
+        const double ratio = outline.wallWidthMm / outline.thinWidthMm;
+        EXPECT_TRUE(ratio > 1.7 && ratio < 2.3)
+            << dotsPerInch << " dpi: thin " << outline.thinWidthMm << " mm, wall "
+            << outline.wallWidthMm << " mm";
+    }
 }
 
 TEST_F(OnDefaultPrinter, PrintingTwiceGivesTheSamePageAndTheSameWorkingLook) {

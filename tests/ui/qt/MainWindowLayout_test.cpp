@@ -2,6 +2,7 @@
 // it, with its look, and the window's frame, menu and start state.
 #include "model/MainWindowControls.h"
 #include "support/TestDesigns.h"
+#include "support/WindowLists.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/CheckStatusBar.h"
 #include "ui/qt/LayoutUnits.h"
@@ -204,8 +205,7 @@ private slots:
         QVERIFY(!window->controls().widget(fraSlopeAngles)->isEnabled());
         // A disabled group closes what it holds, their own flags untouched.
         QVERIFY(!window->controls().widget(lblStackAngle)->isEnabled());
-        for (ControlId id :
-             {cmdCalcAndDraw, cmd3Dview, cmdPrintHardCopy, cmdClearAngles, cmdClearPicture}) {
+        for (ControlId id : kCommandsClosedAtStart) {
             QVERIFY(!window->controls().widget(id)->isEnabled());
         }
         QVERIFY(window->controls().widget(cmdResetValues)->isEnabled());

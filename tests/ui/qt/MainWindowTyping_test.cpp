@@ -1,5 +1,6 @@
 // The designs of the height and angle examples typed into the real window
 // with the keyboard, Tab by Tab, and the window's answers at each stage.
+#include "support/WindowLists.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/CheckStatusBar.h"
 #include "ui/qt/PictureBox.h"
@@ -63,9 +64,7 @@ private slots:
     void cleanup() {
         disconnect(qApp, &QApplication::focusChanged, this, nullptr);
         // Result fields are read-only and never take the focus.
-        for (ControlId id : {txtNumberBenches, txtNumberStepOuts, txtNumberStacks, txtNumberBerms,
-                             txtSlopeHorizontalExtent, txtStackHorizontalExtend,
-                             txtBenchHorizontalExtend, txtBermWidth, txtStepOutWidth}) {
+        for (ControlId id : kResultFields) {
             QVERIFY(window->controls().lineEdit(id)->isReadOnly());
             QVERIFY2(!everFocused.contains(widget(id)->objectName()),
                      qPrintable(widget(id)->objectName()));
@@ -127,7 +126,7 @@ private slots:
         QCOMPARE(focusedName(), QString("cmdCalcAndDraw"));
         QTest::keyClick(focused(), Qt::Key_Space);
         QVERIFY(!picture().strokes().empty());
-        for (ControlId id : {cmdPrintHardCopy, cmd3Dview, cmdClearAngles, cmdClearPicture}) {
+        for (ControlId id : kCommandsOfADrawing) {
             QVERIFY(usable(id));
         }
         QVERIFY(boxes->seen.empty());
@@ -320,7 +319,7 @@ private slots:
         QCOMPARE(boxes->seen.front().title, QString("Pitwright"));
         QVERIFY(boxes->seen.front().text.contains("cannot be drawn"));
         QVERIFY(picture().strokes().empty());
-        for (ControlId id : {cmdPrintHardCopy, cmd3Dview, cmdClearAngles, cmdClearPicture}) {
+        for (ControlId id : kCommandsOfADrawing) {
             QVERIFY(usable(id)); // as they were
         }
     }

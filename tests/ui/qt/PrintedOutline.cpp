@@ -1,5 +1,8 @@
 #include "ui/qt/PrintedOutline.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -200,6 +203,19 @@ PrintedOutline checkPrintedOutline(const QImage& page, int dotsPerInch,
     result.thinWidthMm = median(thin);
     result.wallWidthMm = median(wall);
     return result;
+}
+
+QImage rasterisePart(const QString& pdf, int dotsPerInch, const QRect& part) {
+    QTemporaryDir folder;
+    const QString stem = folder.filePath(QStringLiteral("page"));
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
+                       QStringLiteral("-x"), QString::number(part.x()), QStringLiteral("-y"),
+                       QString::number(part.y()), QStringLiteral("-W"),
+                       QString::number(part.width()), QStringLiteral("-H"),
+                       QString::number(part.height()), QStringLiteral("-singlefile"),
+                       QStringLiteral("-png"), pdf, stem});
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace pitwright::testing

@@ -33,4 +33,9 @@ PrintedOutline checkPrintedOutline(const QImage& page, int dotsPerInch,
                                    const std::vector<PictureBox::Stroke>& strokes,
                                    const QTransform& pictureToPage);
 
+// The part of a PDF's first page as an image at the given resolution,
+// rendered by pdftoppm; a whole page at 600 dpi is larger than Qt reads by
+// default, so only the part is made.
+QImage rasterisePart(const QString& pdf, int dotsPerInch, const QRect& part);
+
 } // namespace pitwright::testing

@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,19 +64,6 @@ QTransform printWindow(QWidget& window, const PictureBox& picture, const QString
     return map;
 }
 
-// The part of the page's image at the given resolution, rendered by pdftoppm.
-QImage rasterise(const QString& pdf, int dotsPerInch, const QRect& part) {
-    const QString stem = QFileInfo(pdf).absolutePath() + QStringLiteral("/page");
-    QProcess::execute(QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
-                       QStringLiteral("-x"), QString::number(part.x()), QStringLiteral("-y"),
-                       QString::number(part.y()), QStringLiteral("-W"),
-                       QString::number(part.width()), QStringLiteral("-H"),
-                       QString::number(part.height()), QStringLiteral("-singlefile"),
-                       QStringLiteral("-png"), pdf, stem});
-    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 class PrintedPicture : public QObject {
@@ -114,7 +100,7 @@ private slots:
         const QTransform toPage = toPoints * QTransform::fromScale(pixelsPerPoint, pixelsPerPoint);
         const QRect part = toPage.mapRect(QRectF(0, 0, picture.ScaleWidth(), picture.ScaleHeight()))
                                .toAlignedRect();
-        const QImage page = rasterise(pdf, renderDots, part);
+        const QImage page = rasterisePart(pdf, renderDots, part);
         QVERIFY2(!page.isNull(), "pdftoppm gave no page");
         const QTransform toPart = toPage * QTransform::fromTranslate(-part.x(), -part.y());
 

@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 
 #include <chrono>
 
@@ -57,6 +58,8 @@ public:
     PageMap(QSizeF window, const QPageLayout& layout, int dotsPerInch);
 
     QPoint operator()(QPointF windowPoint) const;
+    // The same as a transform, from window points to page pixels.
+    QTransform transform() const { return {scale_, 0, 0, scale_, origin_.x(), origin_.y()}; }
     QRect operator()(const QRectF& windowArea) const;
 
 private:
