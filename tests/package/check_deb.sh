@@ -103,9 +103,15 @@ else
     fail "share/metainfo/$id.metainfo.xml missing"
 fi
 
-# ---- The programs answering, once they can. ----
-# pitwright --version under QT_QPA_PLATFORM=offscreen: the window takes no
-# command-line option yet, so there is nothing to ask it.
+# ---- The programs answering. ----
+# The window's program, without a display.
+if output=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
+    XDG_RUNTIME_DIR="$work" "$usr/bin/pitwright" --version 2>/dev/null) &&
+    [ "$output" = "pitwright ${version%%-*}" ]; then
+    pass "pitwright --version: $output"
+else
+    fail "pitwright --version said '${output:-}'"
+fi
 cli="$usr/bin/pitwright-cli"
 if [ -x "$cli" ]; then
     pass "bin/pitwright-cli"
@@ -120,14 +126,15 @@ if [ -x "$cli" ]; then
         fail "pitwright-cli --version said '${output:-}'"
     fi
     # A sweep of one design: a header and one row of results with the
-    # window's berm width and no reason, exit status 0, nothing on stderr.
+    # window's berm width, the catch berm check and no reason, exit status 0,
+    # nothing on stderr.
     printf '%s\r\n' \
         'convention,slope height,bench height,benches per stack,crest-to-toe,toe-to-toe,stack angle,bench angle' \
         'crest-to-toe,100,10,5,45,,60,75' >"$work/designs.csv"
     if env -u DISPLAY -u WAYLAND_DISPLAY "$cli" sweep "$work/designs.csv" \
         -o "$work/results.csv" 2>"$work/sweep.err" &&
         [ "$(grep -c . "$work/results.csv")" -eq 2 ] &&
-        tail -n 1 "$work/results.csv" | grep -q ',42.26,3.87,,'$'\r''$' &&
+        tail -n 1 "$work/results.csv" | grep -q ',42.26,3.87,meets,14.5,+27.76,54.2,,'$'\r''$' &&
         [ ! -s "$work/sweep.err" ]; then
         pass "pitwright-cli sweep of one design"
     else

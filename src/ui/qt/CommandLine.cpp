@@ -21,8 +21,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption toeToToe(QString::fromLatin1(kToeToToeOption));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(toeToToe);
     parser.addOption(help);
+    parser.addOption(version);
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -30,6 +32,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return result;
     }
     result.help = parser.isSet(help);
+    result.version = parser.isSet(version);
     result.toeToToe = parser.isSet(toeToToe);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
@@ -45,7 +48,8 @@ QString commandLineUsage() {
         "Usage: pitwright [--toe-to-toe] [FILE.DAT]\n"
         "Opens the window; with a data file, opens it as \"Open saved data\" does.\n"
         "  --toe-to-toe  read the inter-ramp angle toe-to-toe (crest-to-toe without it)\n"
-        "  -h, --help    show this text\n");
+        "  -h, --help    show this text\n"
+        "  -v, --version show the version\n");
 }
 
 void followCommandLine(PitwrightMainWindow& window, const CommandLine& commandLine) {

@@ -13,6 +13,7 @@ struct CommandLine {
     bool toeToToe = false;
     QString dataFile; // empty for none
     bool help = false;
+    bool version = false;
     QString error; // why the arguments cannot be followed; empty when they can
 };
 

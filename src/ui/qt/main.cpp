@@ -27,6 +27,10 @@ int main(int argc, char* argv[]) {
         std::fputs(qPrintable(pitwright::commandLineUsage()), stdout);
         return 0;
     }
+    if (commandLine.version) {
+        std::puts("pitwright " PITWRIGHT_VERSION);
+        return 0;
+    }
 
     pitwright::PitwrightMainWindow window;
     window.showCentred();

@@ -58,6 +58,14 @@ bool isChecked(const PitwrightMainWindow& window, ControlId id) {
 
 } // namespace
 
+// A command line that names a data file, as a file manager writes it.
+CommandLine opening(const QString& file, bool toeToToe = false) {
+    CommandLine commandLine;
+    commandLine.dataFile = file;
+    commandLine.toeToToe = toeToToe;
+    return commandLine;
+}
+
 class KeyboardAndCommandLine : public QObject {
     Q_OBJECT
 
@@ -224,7 +232,7 @@ private slots:
         // A relative name, as a file manager may give it.
         const QString before = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        followCommandLine(*window, {false, QStringLiteral("readme.DAT"), false, {}});
+        followCommandLine(*window, opening(QStringLiteral("readme.DAT")));
         QDir::setCurrent(before);
 
         QVERIFY(isChecked(*window, optCrestToToeSlopeAngle));
@@ -241,7 +249,7 @@ private slots:
 
     void theToeToToeOptionChoosesTheConventionBeforeOpening() {
         const QString path = writeReadmeDesign();
-        followCommandLine(*window, {true, path, false, {}});
+        followCommandLine(*window, opening(path, true));
         QVERIFY(isChecked(*window, optToeToToeSlopeAngle));
         QCOMPARE(window->controls().widget(lblSlopeHorizontalExtent)->property("text").toString(),
                  QStringLiteral("Inter-ramp horizontal (m):"));
@@ -251,8 +259,7 @@ private slots:
     }
 
     void aFileThatCannotBeReadIsNamedAndChangesNothing() {
-        followCommandLine(*window,
-                          {false, folder.filePath(QStringLiteral("missing.DAT")), false, {}});
+        followCommandLine(*window, opening(folder.filePath(QStringLiteral("missing.DAT"))));
         QCOMPARE(boxes->seen.size(), std::size_t{1});
         QVERIFY(boxes->seen.front().text.contains(QStringLiteral("missing.DAT")));
         QCOMPARE(text(txtSlopeHeight), QString());
