@@ -97,28 +97,7 @@ char* writeGeneralQuickly(char* out, double value) {
     if ((bits >> 63) != 0) {
         *out++ = '-';
     }
-    auto copyDigits = [&](int from, int to) {
-        std::memcpy(out, text.data() + from, static_cast<std::size_t>(to - from));
-        out += to - from;
-    };
-    if (exponent >= 0) {
-        const int intDigits = exponent + 1;
-        if (count <= intDigits) {
-            copyDigits(0, count);
-            std::memset(out, '0', static_cast<std::size_t>(intDigits - count));
-            return out + (intDigits - count);
-        }
-        copyDigits(0, intDigits);
-        *out++ = '.';
-        copyDigits(intDigits, count);
-        return out;
-    }
-    *out++ = '0';
-    *out++ = '.';
-    std::memset(out, '0', static_cast<std::size_t>(-exponent - 1));
-    out += -exponent - 1;
-    copyDigits(0, count);
-    return out;
+    return writePlainDigits(out, text.data(), count, exponent);
 }
 
 } // namespace pitwright

@@ -158,6 +158,14 @@ char* writeGeneral(char* out, double value) {
         }
         return std::to_chars(out, out + 4, magnitude).ptr;
     }
+    return writePlainDigits(out, digits.data(), count, exponent);
+}
+
+char* writePlainDigits(char* out, const char* digits, int count, int exponent) {
+    auto copyDigits = [&](int from, int to) {
+        std::memcpy(out, digits + from, static_cast<std::size_t>(to - from));
+        out += to - from;
+    };
     if (exponent >= 0) {
         const int intDigits = exponent + 1;
         if (count <= intDigits) {

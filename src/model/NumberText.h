@@ -27,6 +27,11 @@ inline constexpr int kGeneralFormMaxChars = 24;
 // texts, which cannot afford a string per number.
 char* writeGeneral(char* out, double value);
 
+// Significant digits (no trailing zeros) whose first stands at the decimal
+// exponent, in plain notation: "1234" at 1 gives 12.34, at -2 gives 0.01234.
+// The part of the general form between its sign and its end.
+char* writePlainDigits(char* out, const char* digits, int count, int exponent);
+
 // Rounded half to even at the n-th decimal, of the exact binary value, then
 // in general form: 12.34567 with 2 gives 12.35, 2.5 with 0 gives 2.
 std::string formatRounded(double value, int decimals);

@@ -76,6 +76,26 @@ std::size_t typeFor(const std::array<ExportType, N>& types, const std::string& p
     return static_cast<std::size_t>(std::clamp(chosenFilter, 1, static_cast<int>(N)) - 1);
 }
 
+// Asks for the file to export to; its name and the type it is written as,
+// or nothing when the user cancelled or gave no name.
+struct ExportFile {
+    std::string path;
+    std::size_t type;
+};
+template <std::size_t N>
+std::optional<ExportFile> askForExportFile(FileDialog& dialog, const char* title,
+                                           const std::array<ExportType, N>& types) {
+    dialog.settings.dialogTitle = title;
+    dialog.settings.filter = filterOf(types);
+    dialog.settings.defaultExt = types[0].extension;
+    dialog.settings.overwritePrompt = true;
+    const std::optional<std::string> path = dialog.showSave();
+    if (!path || path->empty()) {
+        return std::nullopt; // cancelled: nothing written, nothing said
+    }
+    return ExportFile{*path, typeFor(types, *path, dialog.settings.filterIndex)};
+}
+
 std::string captionOf(const std::string& label) {
     return !label.empty() && label.back() == ':' ? label.substr(0, label.size() - 1) : label;
 }
@@ -131,16 +151,10 @@ void frmPitwrightMain::mnuExportSection_Click() {
         return;
     }
     platform_.doEvents();
-    FileDialog& dialog = platform_.exportDialog();
-    dialog.settings.dialogTitle = "Export section drawing";
-    dialog.settings.filter = filterOf(kSheetTypes);
-    dialog.settings.defaultExt = kSheetTypes[0].extension;
-    dialog.settings.overwritePrompt = true;
-    const std::optional<std::string> path = dialog.showSave();
-    if (!path || path->empty()) {
-        return; // cancelled: nothing written, nothing said
+    if (const auto file =
+            askForExportFile(platform_.exportDialog(), "Export section drawing", kSheetTypes)) {
+        exportSectionTo(file->path, kSheetFormats[file->type]);
     }
-    exportSectionTo(*path, kSheetFormats[typeFor(kSheetTypes, *path, dialog.settings.filterIndex)]);
 }
 
 bool frmPitwrightMain::exportSectionTo(const std::string& path, SheetFormat format) {
@@ -179,16 +193,10 @@ void frmPitwrightMain::mnuExportShell_Click() {
         return;
     }
     platform_.doEvents();
-    FileDialog& dialog = platform_.exportDialog();
-    dialog.settings.dialogTitle = "Export 3D shell";
-    dialog.settings.filter = filterOf(kShellTypes);
-    dialog.settings.defaultExt = kShellTypes[0].extension;
-    dialog.settings.overwritePrompt = true;
-    const std::optional<std::string> path = dialog.showSave();
-    if (!path || path->empty()) {
-        return;
+    if (const auto file =
+            askForExportFile(platform_.exportDialog(), "Export 3D shell", kShellTypes)) {
+        exportShellTo(file->path, kShellFormats[file->type]);
     }
-    exportShellTo(*path, kShellFormats[typeFor(kShellTypes, *path, dialog.settings.filterIndex)]);
 }
 
 bool frmPitwrightMain::exportShellTo(const std::string& path, ShellFormat format) {
