@@ -11,6 +11,7 @@ using enum ControlId;
 
 void frmPitwrightMain::cmdCalcAndDraw_Click() {
     if (!canBuildSectionProfile(state_)) {
+        platform_.canvas().Cls(); // no picture of a design before stays
         setProfileDrawn(false);
         platform_.messageBox(profileOutsideModelMessage(), kAppTitle);
         return;

@@ -47,7 +47,7 @@ std::string commentPreview(const AscShell& shell) {
         return preview.lines;
     }
     return preview.lines + "... and " + formatCount(static_cast<long long>(preview.linesLeft)) +
-           " more lines, all of them in the file.";
+           " more lines, not shown here.";
 }
 
 std::string withoutColon(std::string caption) {
@@ -106,6 +106,10 @@ void frmPitwrightMain::openDataFile(const std::string& path) {
     // take the focus; emptied, it cannot raise the new slope by the old
     // count when the new benches per stack arrive.
     controls_.setText(txtNumberBenches, "");
+    // What this fill derives, and nothing of a design before, tells whether
+    // it can be drawn.
+    benchCountRefusal_.reset();
+    stackCountRefusal_.reset();
 
     // A changed text runs its change reaction by itself; the explicit run
     // follows, as the reactions expect.
@@ -128,16 +132,26 @@ void frmPitwrightMain::openDataFile(const std::string& path) {
     controls_.setText(txtComment, "Data-file opened: '" + path + "'");
     if (const auto gap = openedDesignGap()) {
         // Drawing now would show, and export, whatever design came before.
-        platform_.canvas().Cls();
-        setProfileDrawn(false);
-        controls_.setEnabled(cmd3Dview, false);
+        forgetTheDrawing();
         platform_.messageBox(openedDesignGapMessage(*gap), kAppTitle);
-    } else {
-        cmdCalcAndDraw_Click();
+        // The focus stays: moving it to the drawing command would check the
+        // angles of a design that is not there.
+        return;
+    }
+    cmdCalcAndDraw_Click();
+    if (!profileDrawn_) {
+        forgetTheDrawing(); // the drawing command has said why
+        return;
     }
     // An incomplete design leaves the drawing command closed; the focus
     // then stays where it is and no focus reaction runs.
     moveFocus(cmdCalcAndDraw);
+}
+
+void frmPitwrightMain::forgetTheDrawing() {
+    platform_.canvas().Cls();
+    setProfileDrawn(false);
+    controls_.setEnabled(cmd3Dview, false);
 }
 
 std::optional<OpenedDesignGap> frmPitwrightMain::openedDesignGap() const {
@@ -178,6 +192,9 @@ std::optional<OpenedDesignGap> frmPitwrightMain::openedDesignGap() const {
         }
         if (input.field == txtBenchHeight && benchCountRefusal_) {
             return gapIn(input.field, input.label, Kind::TooManyBenches);
+        }
+        if (input.field == txtBenchHeight && state_.numberOfBenches < 1) {
+            return gapIn(input.field, input.label, Kind::NoBenches);
         }
         if (input.field == txtBenchesPerStack) {
             if (stackCountRefusal_ == CountRefusal::StackCountsBeyondRange) {

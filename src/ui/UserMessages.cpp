@@ -209,6 +209,8 @@ std::string openedDesignGapMessage(const OpenedDesignGap& gap) {
                " cannot be read as a number.";
     case OpenedDesignGap::Kind::TooManyBenches:
         return start + "it has too many benches; at most 32,767 are possible.";
+    case OpenedDesignGap::Kind::NoBenches:
+        return start + "its slope height and bench height give no bench.";
     case OpenedDesignGap::Kind::PerStackBelowOne:
         return start + quoted(gap.caption) + " must be at least 1.";
     case OpenedDesignGap::Kind::Incomplete:

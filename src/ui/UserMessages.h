@@ -54,6 +54,7 @@ struct OpenedDesignGap {
         Missing,          // empty or 0
         Unreadable,       // its text reads as no finite number
         TooManyBenches,   // more than 32,767 benches
+        NoBenches,        // the heights give no bench (opposite signs)
         PerStackBelowOne, // benches per stack below 1
         Incomplete,       // the design never reached its drawing
     };

@@ -159,6 +159,8 @@ private:
     std::optional<OpenedDesignGap> openedDesignGap() const;
     // The profile is that of the last drawing and matches the bench count.
     bool profileIsDrawnDesign() const;
+    // After an open that cannot be drawn: no picture, nothing to export.
+    void forgetTheDrawing();
     // Writes an export whole or not at all, and says how it went.
     bool writeExport(const std::string& path, std::string_view bytes,
                      const std::string& confirmation);

@@ -150,5 +150,38 @@ TEST_F(StaleDesign, TheSizeLimitSaysWhatIsAllowed) {
               "The 3D file cannot be written: the slope height must be less than 13107 m.");
 }
 
+TEST_F(StaleDesign, HeightsOfOppositeSignsGiveNoBenchAndNoOldDrawing) {
+    drawDesign(w);
+    w.platform.files.files["/neg.DAT"] = "-100\r\n10\r\n5\r\n45\r\n\r\n60\r\n75\r\n";
+    open(w, "/neg.DAT");
+    expectRefusedOpen(w, "/neg.DAT",
+                      "The opened design cannot be drawn: its slope height and bench height give "
+                      "no bench.");
+}
+
+// A design the drawing command cannot scale (vertical faces, one stack: no
+// width at all) leaves no picture and nothing to export either.
+TEST_F(StaleDesign, AnOpenedDesignThatCannotBeScaledLeavesNothingToExport) {
+    drawDesign(w);
+    w.platform.files.files["/upright.DAT"] = "100\r\n10\r\n10\r\n45\r\n\r\n90\r\n90\r\n";
+    open(w, "/upright.DAT");
+    EXPECT_TRUE(w.platform.picture.strokes.empty());
+    EXPECT_FALSE(w.form.controls().enabled(cmd3Dview));
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_NE(w.platform.messages[0].text.find("no horizontal extent"), std::string::npos);
+}
+
+// One message, naming what is missing; no angle check of a design that is
+// not there follows it.
+TEST_F(StaleDesign, AnIncompleteFileOverADrawnDesignSaysOneThing) {
+    drawDesign(w);
+    w.platform.files.files["/half.DAT"] = "100\r\n10\r\n5\r\n45\r\n\r\n60\r\n\r\n";
+    open(w, "/half.DAT");
+    ASSERT_EQ(w.platform.messages.size(), 1u);
+    EXPECT_EQ(w.platform.messages[0].text,
+              "The opened design cannot be drawn: \"Bench slope angle\" is empty or 0.");
+    EXPECT_EQ(w.text(txtBenchAngle), "");
+}
+
 } // namespace
 } // namespace pitwright::testing
