@@ -35,3 +35,16 @@ if [ ! -s "$work/display" ]; then
 fi
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
+
+# The id of a visible window whose title matches, once it shows; empty when
+# none has shown within SECONDS (10 unless given).
+#   wait_for_window TITLE [SECONDS]
+wait_for_window() {
+    local title=$1 tries=$((${2:-10} * 20)) found=""
+    for _ in $(seq "$tries"); do
+        found=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1 || true)
+        [ -n "$found" ] && break
+        sleep 0.05
+    done
+    echo "$found"
+}

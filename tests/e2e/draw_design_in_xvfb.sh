@@ -20,12 +20,7 @@ source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 XDG_RUNTIME_DIR="$work" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Pitwright Share - ' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(wait_for_window '^Pitwright Share - ')
 if [ -z "$window" ]; then
     echo "The main window did not appear:" >&2
     cat "$work/program.log" >&2
@@ -48,12 +43,7 @@ import -window "$window" "$screenshot"
 
 if [ -n "$stability_screenshot" ]; then
     xdotool key --delay 100 alt+n Return
-    check=""
-    for _ in $(seq 100); do
-        check=$(xdotool search --onlyvisible --name '^Check stability$' 2>/dev/null | head -n1 || true)
-        [ -n "$check" ] && break
-        sleep 0.1
-    done
+    check=$(wait_for_window '^Check stability$')
     if [ -z "$check" ]; then
         echo "Alt+N and Enter brought up no stability window:" >&2
         cat "$work/program.log" >&2

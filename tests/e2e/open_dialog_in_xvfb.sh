@@ -22,17 +22,6 @@ fail() {
     exit 1
 }
 
-# The window with this title, once it shows; empty after the time is up.
-wait_for_window() {
-    local title=$1 found=""
-    for _ in $(seq 100); do
-        found=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n1 || true)
-        [ -n "$found" ] && break
-        sleep 0.05
-    done
-    echo "$found"
-}
-
 wait_until_gone() {
     local title=$1
     for _ in $(seq 100); do
@@ -56,13 +45,13 @@ cp "$designs/readme.DAT" "$designs/ready.DAT"
 XDG_RUNTIME_DIR="$work" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 
-window=$(wait_for_window '^Pitwright Share - ')
+window=$(wait_for_window '^Pitwright Share - ' 5)
 [ -n "$window" ] || fail "The main window did not appear."
 xdotool windowfocus --sync "$window"
 sleep 0.3
 
 xdotool key ctrl+o
-[ -n "$(wait_for_window '^Open$')" ] || fail "Ctrl+O brought up no Open dialog."
+[ -n "$(wait_for_window '^Open$' 5)" ] || fail "Ctrl+O brought up no Open dialog."
 sleep 0.3
 windows_before=$(visible_windows)
 xdotool type --delay 30 "$designs/rea"
@@ -87,7 +76,7 @@ status_height=20
 menu_height=$((HEIGHT - client_height - status_height))
 xdotool mousemove $((X + 576 + 52)) $((Y + menu_height + 496 + 12))
 xdotool click 1
-[ -n "$(wait_for_window '^Save$')" ] || fail "A click on \"Write a 3D-file\" brought up no Save dialog."
+[ -n "$(wait_for_window '^Save$' 5)" ] || fail "A click on \"Write a 3D-file\" brought up no Save dialog."
 sleep 0.3
 xdotool key Escape
 wait_until_gone '^Save$' || fail "The Save dialog did not close."

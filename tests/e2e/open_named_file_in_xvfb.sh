@@ -16,12 +16,7 @@ printf '100\r\n10\r\n5\r\n45\r\n\r\n60\r\n75\r\n' >"$work/readme.DAT"
 (cd "$work" && XDG_RUNTIME_DIR="$work" exec "$program" readme.DAT) >"$work/program.log" 2>&1 &
 app_pid=$!
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Pitwright Share - ' 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(wait_for_window '^Pitwright Share - ')
 if [ -z "$window" ]; then
     echo "The main window did not appear:" >&2
     cat "$work/program.log" >&2
