@@ -8,8 +8,11 @@
 #include <cstring>
 #include <optional>
 #include <random>
+#include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,11 +129,63 @@ std::optional<FileWriteResult> findTarget(const std::string& path, Target& targe
     return std::nullopt;
 }
 
+// Temporary names carry the saving process's number, so that a later save
+// can tell the leftovers of a killed one from those of a save still running.
+std::string temporaryPrefix(const std::string& name) {
+    return "." + name + ".pitwright-";
+}
+
 std::string temporaryName(const std::string& name) {
     static std::mt19937_64 random{std::random_device{}()};
-    char suffix[20];
-    std::snprintf(suffix, sizeof suffix, "%016llx", static_cast<unsigned long long>(random()));
-    return "." + name + ".pitwright-" + suffix;
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, "%ld-%016llx", static_cast<long>(::getpid()),
+                  static_cast<unsigned long long>(random()));
+    return temporaryPrefix(name) + suffix;
+}
+
+// The process that made a temporary name, or 0 where the name is not one.
+pid_t makerOf(std::string_view entry, std::string_view prefix) {
+    if (entry.substr(0, prefix.size()) != prefix) {
+        return 0;
+    }
+    entry.remove_prefix(prefix.size());
+    long pid = 0;
+    std::size_t digits = 0;
+    while (digits < entry.size() && digits < 10 && entry[digits] >= '0' && entry[digits] <= '9') {
+        pid = pid * 10 + (entry[digits] - '0');
+        ++digits;
+    }
+    return digits > 0 && digits < entry.size() && entry[digits] == '-' ? static_cast<pid_t>(pid)
+                                                                       : 0;
+}
+
+// A process killed between naming its new file and putting it in place
+// leaves that temporary behind. The next save of the same file removes such
+// leftovers: ours, plain files, and their maker gone.
+void removeLeftovers(int folder, const std::string& name) {
+    const int listing = ::dup(folder);
+    if (listing < 0) {
+        return;
+    }
+    DIR* entries = ::fdopendir(listing);
+    if (entries == nullptr) {
+        ::close(listing);
+        return;
+    }
+    ::rewinddir(entries);
+    const std::string prefix = temporaryPrefix(name);
+    while (const dirent* entry = ::readdir(entries)) {
+        const pid_t maker = makerOf(entry->d_name, prefix);
+        if (maker <= 0 || maker == ::getpid() || ::kill(maker, 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            isPlainFile(info) && info.st_uid == ::geteuid()) {
+            ::unlinkat(folder, entry->d_name, 0);
+        }
+    }
+    ::closedir(entries);
 }
 
 // Gives the unnamed file a name in the folder.
@@ -182,6 +237,8 @@ FileWriteResult DiskFileStore::writeProduced(const std::string& path,
         return writeFailure(errno == EROFS ? FileProblem::ReadOnlyFileSystem
                                            : FileProblem::FileReadOnly);
     }
+
+    removeLeftovers(folder.get(), target.name);
 
     // An unnamed file vanishes by itself whatever happens before it is
     // linked; only where the file system has none does a named one stand in.
