@@ -56,30 +56,34 @@ long long saturatingExponent(std::string_view text) {
 
 } // namespace
 
-double valueOfText(std::string_view text) {
+NumberPrefix numberPrefixOf(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
         ++i;
     }
-    bool negative = false;
+    NumberPrefix prefix;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+        prefix.negative = text[i] == '-';
         ++i;
     }
-    const std::size_t mantissaStart = i;
+    prefix.mantissaStart = i;
     i = skipDigits(text, i);
-    bool anyDigit = i > mantissaStart;
     if (i < text.size() && text[i] == '.') {
         const std::size_t afterFraction = skipDigits(text, i + 1);
-        if (anyDigit || afterFraction > i + 1) {
-            anyDigit = true;
+        if (i > prefix.mantissaStart || afterFraction > i + 1) {
             i = afterFraction;
         }
     }
-    if (!anyDigit) {
+    prefix.mantissaEnd = i;
+    return prefix;
+}
+
+double valueOfText(std::string_view text) {
+    const auto [negative, mantissaStart, mantissaEnd] = numberPrefixOf(text);
+    if (mantissaEnd == mantissaStart) {
         return 0.0;
     }
-    const std::size_t mantissaEnd = i;
+    std::size_t i = mantissaEnd;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t digitsStart = i + 1;
         if (digitsStart < text.size() && (text[digitsStart] == '+' || text[digitsStart] == '-')) {

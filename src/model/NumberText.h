@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,17 @@ namespace pitwright {
 // taken, and 0 when there is none. A prefix beyond the double range reads as
 // an infinity of its sign; one below it as zero.
 double valueOfText(std::string_view text);
+
+// The number at the start of a field text as valueOfText reads it, up to its
+// exponent: blanks and a sign skipped, then digits with at most one point.
+// `mantissaEnd` equals `mantissaStart` where no digit is there (a lone point
+// is not taken).
+struct NumberPrefix {
+    bool negative = false;
+    std::size_t mantissaStart = 0;
+    std::size_t mantissaEnd = 0;
+};
+NumberPrefix numberPrefixOf(std::string_view text);
 
 // General form: up to 15 significant digits, no trailing zeros, zero written
 // as 0 (also a negated zero). Magnitudes below 1e-4 or from 1e15 on take the
