@@ -1,5 +1,7 @@
 #include "section/SheetDxf.h"
 
+#include "model/Utf8.h"
+
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -37,48 +39,15 @@ int verticalJustification(TextBaseline baseline) {
     return 0;
 }
 
-// The next code point of UTF-8 text, or -1 for a byte that starts none.
-long nextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int more = 0;
-    long code = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        more = 1;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        more = 2;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        more = 3;
-        code = lead & 0x07;
-    } else {
-        return -1;
-    }
-    const std::size_t start = at;
-    for (int i = 0; i < more; ++i) {
-        if (at >= text.size() || (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80) {
-            at = start;
-            return -1;
-        }
-        code = (code << 6) | (static_cast<unsigned char>(text[at++]) & 0x3F);
-    }
-    static constexpr long kSmallest[] = {0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[more] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return -1;
-    }
-    return code;
-}
-
 // A text value of one line, as release 12 reads it: ASCII, and the Western
 // code page's letters from 0xA0 on as single bytes.
 std::string textValue(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        const long code = nextCodePoint(text, at);
+        const Utf8Character character = readUtf8(text, at);
+        at += character.length;
+        const long code = character.code ? static_cast<long>(*character.code) : -1;
         if (code < 0) {
             out += '?';
         } else if (code == 0xB0) {
