@@ -2,6 +2,7 @@
 
 #include "export3d/QuickGeneralForm.h"
 #include "export3d/ShellSizes.h"
+#include "export3d/Surface3D.h"
 #include "model/NumberText.h"
 
 #include <algorithm>
@@ -100,12 +101,10 @@ inline char* copyPanel(char* out, const LineEnds& ends, const Corner& a, const C
 
 AscShell::AscShell(const SlopeDesignState& state) {
     const auto sizes = shellSizesFor(state.slopeHeight);
-    const int n = state.numberOfBenches;
-    if (!sizes || n < 0 || state.profileX.rows() <= static_cast<std::size_t>(n) ||
-        state.profileY.rows() <= static_cast<std::size_t>(n)) {
+    if (!sizes || !profileCoversBenches(state)) {
         return; // no shell, as build3DSurface gives none
     }
-    benches_ = static_cast<std::size_t>(n);
+    benches_ = static_cast<std::size_t>(state.numberOfBenches);
     panelCount_ = 4 * benches_ + 7;
 
     const PointRows& X = state.profileX;

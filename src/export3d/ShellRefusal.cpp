@@ -1,17 +1,17 @@
 #include "export3d/ShellRefusal.h"
 
 #include "export3d/ShellSizes.h"
+#include "export3d/Surface3D.h"
 
 #include <cmath>
 
 namespace pitwright {
 
 std::optional<ShellRefusal> shellRefusalFor(const SlopeDesignState& state) {
-    const int n = state.numberOfBenches;
-    if (n < 0 || state.profileX.rows() <= static_cast<std::size_t>(n) ||
-        state.profileY.rows() <= static_cast<std::size_t>(n)) {
+    if (!profileCoversBenches(state)) {
         return ShellRefusal::ProfileDoesNotMatch;
     }
+    const int n = state.numberOfBenches;
     const auto sizes = shellSizesFor(state.slopeHeight);
     if (!sizes) {
         return state.slopeHeight > 0 ? ShellRefusal::SlopeTooHigh : ShellRefusal::SlopeTooLow;

@@ -3,15 +3,11 @@
 #include "export3d/ShellSizes.h"
 
 namespace pitwright {
-namespace {
-
 bool profileCoversBenches(const SlopeDesignState& state) {
     const int n = state.numberOfBenches;
     return n >= 0 && state.profileX.rows() > static_cast<std::size_t>(n) &&
            state.profileY.rows() > static_cast<std::size_t>(n);
 }
-
-} // namespace
 
 std::vector<SurfaceQuad> build3DSurface(const SlopeDesignState& state) {
     std::vector<SurfaceQuad> quads;

@@ -7,6 +7,10 @@
 
 namespace pitwright {
 
+// Whether the profile has the rows 0..numberOfBenches the shell is swept
+// from.
+bool profileCoversBenches(const SlopeDesignState& state);
+
 // The closed shell swept from the profile along strike: 4n + 7 panels for
 // n = numberOfBenches, in this order: the pit floor strip, the n near end
 // bands, the n far end bands, face and top of each bench in turn, then the
