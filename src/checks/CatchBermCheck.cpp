@@ -27,8 +27,7 @@ CatchBermCheck checkCatchBerm(const CatchBermDesign& design) {
     // The berm relation solved for the angle: the slope's run must hold the
     // stack faces and the berms it covers (one more toe-to-toe) at the
     // required width.
-    const int berms =
-        design.numberOfBerms + (design.convention == InterRampConvention::CrestToToe ? 0 : 1);
+    const int berms = bermsInSlopeRun(design.numberOfBerms, design.convention);
     const double run =
         design.numberOfStacks * design.stackHorizontalExtent + berms * check.requiredWidth;
     const double angle = radiansToDegrees(std::atan(design.slopeHeight / run));

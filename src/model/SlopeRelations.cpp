@@ -91,10 +91,14 @@ double stackHorizontalExtentFor(int benchesPerStack, double benchHeight, double 
     return benchesPerStack * benchHeight / tanOfDegrees(stackAngle);
 }
 
+int bermsInSlopeRun(int numberOfBerms, InterRampConvention convention) {
+    return numberOfBerms + (convention == InterRampConvention::CrestToToe ? 0 : 1);
+}
+
 double bermWidthFor(double slopeHorizontalExtent, int numberOfStacks, double stackHorizontalExtent,
                     int numberOfBerms, InterRampConvention convention) {
-    const int divisor = numberOfBerms + (convention == InterRampConvention::CrestToToe ? 0 : 1);
-    return (slopeHorizontalExtent - numberOfStacks * stackHorizontalExtent) / divisor;
+    return (slopeHorizontalExtent - numberOfStacks * stackHorizontalExtent) /
+           bermsInSlopeRun(numberOfBerms, convention);
 }
 
 std::optional<double> otherInterRampAngleFor(double slopeHeight, double slopeHorizontalExtent,

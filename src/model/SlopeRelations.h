@@ -13,11 +13,11 @@
 // non-finite value or nothing; the caller then leaves its member as it was.
 namespace pitwright {
 
-// The inter-ramp angle is measured crest-to-toe (from the slope toe to the
-// slope crest) or toe-to-toe (from ramp bottom toe to upper toe).
 // Widths below this many metres count as no width at all.
 inline constexpr double kSmallestWidth = 0.01;
 
+// The inter-ramp angle is measured crest-to-toe (from the slope toe to the
+// slope crest) or toe-to-toe (from ramp bottom toe to upper toe).
 enum class InterRampConvention : std::uint8_t { CrestToToe, ToeToToe };
 
 // Why a count was left as it was.
@@ -84,8 +84,12 @@ bool stackAngleComputes(double stackAngle);
 // Horizontal extent of one stack face.
 double stackHorizontalExtentFor(int benchesPerStack, double benchHeight, double stackAngle);
 
+// The catchment berms the slope's horizontal extent covers: one more
+// toe-to-toe, where the run ends a berm beyond the crest.
+int bermsInSlopeRun(int numberOfBerms, InterRampConvention convention);
+
 // Width of each catchment berm: what the stack faces leave of the slope's
-// extent, shared among the berms it covers (one more toe-to-toe).
+// extent, shared among the berms it covers (bermsInSlopeRun).
 double bermWidthFor(double slopeHorizontalExtent, int numberOfStacks, double stackHorizontalExtent,
                     int numberOfBerms, InterRampConvention convention);
 
