@@ -156,52 +156,42 @@ void frmPitwrightMain::forgetTheDrawing() {
 
 std::optional<OpenedDesignGap> frmPitwrightMain::openedDesignGap() const {
     using Kind = OpenedDesignGap::Kind;
-    auto gapIn = [this](ControlId field, ControlId label, Kind kind) {
-        std::string caption = controls_.text(label);
-        if (!caption.empty() && caption.back() == ':') {
-            caption.pop_back();
-        }
-        return OpenedDesignGap{kind, caption, controls_.text(field)};
-    };
-    // The inputs of the selected convention, in the order they are filled.
-    struct Input {
-        ControlId field;
-        ControlId label;
-    };
-    const ControlId interRamp = selectedConvention() == InterRampConvention::CrestToToe
-                                    ? txtCrestToToeSlopeAngle
-                                    : txtToeToToeSlopeAngle;
-    const ControlId interRampLabel =
-        interRamp == txtCrestToToeSlopeAngle ? lblCrestToToeSlopeAngle : lblToeToToeSlopeAngle;
+    // The inputs of the selected convention, in the order they are filled:
+    // the other convention's inter-ramp angle follows from them.
+    const ControlId otherInterRamp = selectedConvention() == InterRampConvention::CrestToToe
+                                         ? txtToeToToeSlopeAngle
+                                         : txtCrestToToeSlopeAngle;
     const bool oneBenchPerStack = controls_.value(txtBenchesPerStack) == 1;
-    const Input inputs[] = {
-        {txtSlopeHeight, lblSlopeHeight},         {txtBenchHeight, lblBenchHeight},
-        {txtBenchesPerStack, lblBenchesPerStack}, {interRamp, interRampLabel},
-        {txtStackAngle, lblStackAngle},           {txtBenchAngle, lblBatterAngle},
-    };
-    for (const Input& input : inputs) {
+    for (const DataField& input : kDataFields) {
+        if (input.field == otherInterRamp) {
+            continue;
+        }
         if (input.field == txtBenchAngle && oneBenchPerStack) {
             continue; // the bench face is the stack face
         }
+        const auto gap = [&](Kind kind) {
+            return OpenedDesignGap{kind, withoutColon(controls_.text(input.label)),
+                                   controls_.text(input.field)};
+        };
         const double value = controls_.value(input.field);
         if (!std::isfinite(value)) {
-            return gapIn(input.field, input.label, Kind::Unreadable);
+            return gap(Kind::Unreadable);
         }
         if (value == 0) {
-            return gapIn(input.field, input.label, Kind::Missing);
+            return gap(Kind::Missing);
         }
         if (input.field == txtBenchHeight && benchCountRefusal_) {
-            return gapIn(input.field, input.label, Kind::TooManyBenches);
+            return gap(Kind::TooManyBenches);
         }
         if (input.field == txtBenchHeight && state_.numberOfBenches < 1) {
-            return gapIn(input.field, input.label, Kind::NoBenches);
+            return gap(Kind::NoBenches);
         }
         if (input.field == txtBenchesPerStack) {
             if (stackCountRefusal_ == CountRefusal::StackCountsBeyondRange) {
-                return gapIn(input.field, input.label, Kind::TooManyBenches);
+                return gap(Kind::TooManyBenches);
             }
             if (stackCountRefusal_ || state_.benchesPerStack < 1) {
-                return gapIn(input.field, input.label, Kind::PerStackBelowOne);
+                return gap(Kind::PerStackBelowOne);
             }
         }
     }
