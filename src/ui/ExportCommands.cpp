@@ -96,10 +96,6 @@ std::optional<ExportFile> askForExportFile(FileDialog& dialog, const char* title
     return ExportFile{*path, typeFor(types, *path, dialog.settings.filterIndex)};
 }
 
-std::string captionOf(const std::string& label) {
-    return !label.empty() && label.back() == ':' ? label.substr(0, label.size() - 1) : label;
-}
-
 } // namespace
 
 std::vector<TitleRow> frmPitwrightMain::sectionTitleRows() const {
@@ -134,7 +130,7 @@ std::vector<TitleRow> frmPitwrightMain::sectionTitleRows() const {
     };
     for (const Shown& shown : kShown) {
         rows.push_back(
-            {captionOf(controls_.text(shown.label)) + shown.unit, controls_.text(shown.field)});
+            {labelCaption(controls_, shown.label) + shown.unit, controls_.text(shown.field)});
     }
     if (const auto check = catchBermCheck()) {
         for (TitleRow& row :

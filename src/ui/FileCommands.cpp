@@ -50,13 +50,6 @@ std::string commentPreview(const AscShell& shell) {
            " more lines, not shown here.";
 }
 
-std::string withoutColon(std::string caption) {
-    if (!caption.empty() && caption.back() == ':') {
-        caption.pop_back();
-    }
-    return caption;
-}
-
 } // namespace
 
 void frmPitwrightMain::mnuSaveData_Click() {
@@ -68,7 +61,7 @@ void frmPitwrightMain::mnuSaveData_Click() {
     if (!encoded.ok) {
         const ControlId label = kDataFields[encoded.refusedLine].label;
         platform_.messageBox("The data was not saved: the text of \"" +
-                                 withoutColon(controls_.text(label)) + "\" " +
+                                 labelCaption(controls_, label) + "\" " +
                                  dataFileRefusalWords(encoded) + ".",
                              kAppTitle);
         return;
@@ -170,7 +163,7 @@ std::optional<OpenedDesignGap> frmPitwrightMain::openedDesignGap() const {
             continue; // the bench face is the stack face
         }
         const auto gap = [&](Kind kind) {
-            return OpenedDesignGap{kind, withoutColon(controls_.text(input.label)),
+            return OpenedDesignGap{kind, labelCaption(controls_, input.label),
                                    controls_.text(input.field)};
         };
         const double value = controls_.value(input.field);

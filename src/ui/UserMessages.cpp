@@ -50,6 +50,14 @@ std::string writeProblemWords(FileProblem problem, const std::string& detail) {
 
 } // namespace
 
+std::string labelCaption(const ControlSet& controls, ControlId label) {
+    std::string caption = controls.text(label);
+    if (!caption.empty() && caption.back() == ':') {
+        caption.pop_back();
+    }
+    return caption;
+}
+
 std::string countsLeftUnchangedNote(CountRefusal why) {
     std::string what;
     switch (why) {

@@ -5,6 +5,7 @@
 #include "export3d/ShellRefusal.h"
 #include "files/DataFile.h"
 #include "files/FileStore.h"
+#include "model/ControlSet.h"
 #include "model/SlopeRelations.h"
 #include "section/SectionDrawing.h"
 #include "section/SectionSheet.h"
@@ -21,6 +22,10 @@ namespace pitwright {
 
 // The title of the program's own message boxes.
 inline constexpr const char* kAppTitle = "Pitwright";
+
+// A label's caption as the window shows it, without its colon: the name
+// messages and a drawing's title block give its field.
+std::string labelCaption(const ControlSet& controls, ControlId label);
 
 // A note in the comment line, which does not interrupt typing.
 std::string countsLeftUnchangedNote(CountRefusal why);
