@@ -336,6 +336,11 @@ bool areUsableSearchSettings(const SearchSettings& s) {
            s.bishop.maxIterations <= 10000 && s.threads >= 0 && s.threads <= 64;
 }
 
+double minimumThicknessFor(const SearchSettings& settings, double groundHeight) {
+    return settings.minimumThickness > 0 ? settings.minimumThickness
+                                         : std::max(0.1, 0.005 * groundHeight);
+}
+
 SearchResult searchCriticalCircle(const GroundModel& ground, const Material& material,
                                   const SlipRanges& ranges, const SearchSettings& settings) {
     SearchResult result;
@@ -380,8 +385,7 @@ SearchResult searchCriticalCircle(const GroundModel& ground, const Material& mat
     if (ranges.entry) {
         limits.entryRange = GroundRange{entryRange.from - offset, entryRange.to - offset};
     }
-    limits.minimumThickness = settings.minimumThickness > 0 ? settings.minimumThickness
-                                                            : std::max(0.1, 0.005 * whole.height());
+    limits.minimumThickness = minimumThicknessFor(settings, whole.height());
     limits.targetSlices = settings.slices;
     limits.bishop = settings.bishop;
 

@@ -98,6 +98,11 @@ struct SearchResult {
 // Whether every count, span and tolerance lies within its range.
 bool areUsableSearchSettings(const SearchSettings& settings);
 
+// The thinnest slip mass the search counts as a mechanism on ground of the
+// given height: settings.minimumThickness, or by default the larger of 0.1 m
+// and 0.5 % of the height.
+double minimumThicknessFor(const SearchSettings& settings, double groundHeight);
+
 SearchResult searchCriticalCircle(const GroundModel& ground, const Material& material,
                                   const SlipRanges& ranges, const SearchSettings& settings);
 

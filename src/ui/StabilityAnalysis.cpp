@@ -172,9 +172,7 @@ StabilityAnalysis analyseDrawnDesign(const frmPitwrightMain& window,
         } else {
             a.surface = wall.model.surface.points();
             a.slopeHeight = wall.slopeHeight;
-            a.minimumThickness = options.search.minimumThickness > 0
-                                     ? options.search.minimumThickness
-                                     : std::max(0.1, 0.005 * wall.model.surface.height());
+            a.minimumThickness = minimumThicknessFor(options.search, wall.model.surface.height());
             a.groundModel = stabilityGroundModelText(a.slopeHeight, a.minimumThickness);
         }
     }
