@@ -1,5 +1,6 @@
 // "Write a 3D-file" in the real window, from the click to the Save dialog on
 // screen, for a small design and for the largest one the 3D file takes.
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/PitwrightMainWindow.h"
@@ -15,30 +16,16 @@
 namespace pitwright {
 namespace {
 
-using MainWindow = frmPitwrightMain; // before the control names hide it
 using enum ControlId;
-
-void typeDesign(MainWindow& form, const char* slope, const char* bench, const char* perStack) {
-    auto type = [&](ControlId id, const char* text) {
-        form.focusGained(id);
-        form.userEditedText(id, text);
-    };
-    type(txtSlopeHeight, slope);
-    type(txtBenchHeight, bench);
-    type(txtBenchesPerStack, perStack);
-    type(txtCrestToToeSlopeAngle, "45");
-    type(txtStackAngle, "60");
-    type(txtBenchAngle, "75");
-}
 
 // A window with a drawn design, whose "Write a 3D-file" click is timed
 // until its Save dialog shows; the dialog is then cancelled.
 class ClickToDialog {
 public:
-    ClickToDialog(const char* slope, const char* bench, const char* perStack) {
+    explicit ClickToDialog(const testing::TypedDesign& design) {
         window_.setEndProgram({});
         window_.show();
-        typeDesign(window_.form(), slope, bench, perStack);
+        testing::typeDesign(window_.form(), design);
         QTest::mouseClick(window_.controls().widget(cmdCalcAndDraw), Qt::LeftButton);
         watch_.setInterval(0);
         QObject::connect(&watch_, &QTimer::timeout, [this] {
@@ -68,8 +55,9 @@ private:
 // The largest design the 3D file takes (32,767 benches of 0.4 m, 7 to a
 // stack), beside ten benches of 10 m clicked turn by turn in the same run.
 void BM_ClickToSaveDialogShown(benchmark::State& state) {
-    ClickToDialog largest("13106.8", "0.4", "7");
-    ClickToDialog small("100", "10", "5");
+    ClickToDialog largest(
+        {InterRampConvention::CrestToToe, "13106.8", "0.4", "7", "45", "60", "75"});
+    ClickToDialog small(testing::kReadmeDesign);
     double largestSeconds = 0;
     double smallSeconds = 0;
     for (auto _ : state) {

@@ -8,6 +8,7 @@
 #include "export3d/Surface3D.h"
 #include "export3d/WatertightMesh.h"
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "ui/frmPitwrightMain.h"
 
 #include <benchmark/benchmark.h>
@@ -33,16 +34,8 @@ const LargestShell& largestShell() {
         testing::FakePlatform platform;
         MainWindow window(platform);
         window.Form_Load();
-        auto type = [&](ControlId id, const std::string& text) {
-            window.focusGained(id);
-            window.userEditedText(id, text);
-        };
-        type(txtSlopeHeight, "13106.8");
-        type(txtBenchHeight, "0.4");
-        type(txtBenchesPerStack, "7");
-        type(txtCrestToToeSlopeAngle, "45");
-        type(txtStackAngle, "60");
-        type(txtBenchAngle, "75");
+        testing::typeDesign(
+            window, {InterRampConvention::CrestToToe, "13106.8", "0.4", "7", "45", "60", "75"});
         window.focusGained(cmdCalcAndDraw);
         window.clicked(cmdCalcAndDraw);
         LargestShell s;
