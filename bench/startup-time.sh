@@ -12,7 +12,7 @@ program=$build/src/ui/qt/pitwright
 baseline=$build/bench/pitwright_minimal_window
 
 source "$(dirname "$0")/../scripts/xvfb-session.sh"
-export XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work"
 
 # Milliseconds from the start of the program until a window of the title shows.
 time_to_window() {
