@@ -74,8 +74,7 @@ double CircleEvaluator::factorOf(const Circle& circle) {
 CircleResult CircleEvaluator::analyse(const Circle& circle) {
     CircleResult best;
     findSlipMasses(surface_, circle, masses_);
-    const std::vector<SlipMass> masses = masses_;
-    for (const SlipMass& mass : masses) {
+    for (const SlipMass& mass : masses_) {
         CircleStatus status = checkMass(circle, mass);
         FactorResult f;
         if (status == CircleStatus::Admissible) {
