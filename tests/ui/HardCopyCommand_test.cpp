@@ -1,4 +1,5 @@
 #include "support/FakePlatform.h"
+#include "support/TestDesigns.h"
 #include "support/WindowLists.h"
 #include "ui/HardCopyLook.h"
 #include "ui/frmPitwrightMain.h"
@@ -68,19 +69,9 @@ protected:
         window.Form_Load();
     }
 
-    void enter(ControlId id, const std::string& typed) {
-        window.focusGained(id);
-        window.userEditedText(id, typed);
-    }
-
     // A whole design, drawn: the state in which the command is offered.
     void drawDesign() {
-        enter(txtSlopeHeight, "100");
-        enter(txtBenchHeight, "10");
-        enter(txtBenchesPerStack, "3");
-        enter(txtCrestToToeSlopeAngle, "45");
-        enter(txtStackAngle, "50");
-        enter(txtBenchAngle, "70");
+        typeDesign(window, kThreePerStackDesign);
         window.focusGained(cmdCalcAndDraw);
         window.clicked(cmdCalcAndDraw);
         ASSERT_TRUE(window.controls().enabled(cmdPrintHardCopy));

@@ -53,18 +53,8 @@ protected:
         return {QPointF(w.mapTo(&window, QPoint(0, 0))), QSizeF(w.size())};
     }
 
-    void enter(ControlId id, const std::string& text) {
-        form().focusGained(id);
-        form().userEditedText(id, text);
-    }
-
     void drawDesign() {
-        enter(txtSlopeHeight, "100");
-        enter(txtBenchHeight, "10");
-        enter(txtBenchesPerStack, "3");
-        enter(txtCrestToToeSlopeAngle, "45");
-        enter(txtStackAngle, "50");
-        enter(txtBenchAngle, "70");
+        typeDesign(form(), kThreePerStackDesign);
         QTest::mouseClick(&widget(cmdCalcAndDraw), Qt::LeftButton);
         ASSERT_FALSE(window.controls().picture().strokes().empty());
         ASSERT_TRUE(widget(cmdPrintHardCopy).isEnabled());
