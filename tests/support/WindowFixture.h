@@ -75,6 +75,24 @@ protected:
         typeDesign(win.form, design);
     }
 
+    // The README's design, typed and drawn; the messages so far are dropped.
+    static void drawDesign(Window& win) {
+        enterDesign(win);
+        win.form.clicked(ControlId::cmdCalcAndDraw);
+        win.platform.messages.clear();
+    }
+
+    // Saves or opens the data file through the window's dialog, answered
+    // with `path`.
+    static void save(Window& win, const std::string& path) {
+        win.platform.dialog.answer(path);
+        win.form.mnuSaveData_Click();
+    }
+    static void open(Window& win, const std::string& path) {
+        win.platform.dialog.answer(path);
+        win.form.mnuOpenSavedData_Click();
+    }
+
     // A fresh window that sees the files the first one wrote.
     std::unique_ptr<Window> freshWindow() {
         auto next = std::make_unique<Window>();

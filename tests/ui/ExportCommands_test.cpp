@@ -13,11 +13,6 @@ using enum ControlId;
 
 class ExportCommands : public WindowFixture {
 protected:
-    void drawDesign() {
-        enterDesign(w);
-        w.form.clicked(cmdCalcAndDraw);
-        w.platform.messages.clear();
-    }
     const std::string& written(const std::string& path) { return w.platform.files.files.at(path); }
     const std::string& lastMessage() { return w.platform.messages.back().text; }
 };
@@ -39,7 +34,7 @@ TEST_F(ExportCommands, NothingIsExportedWithoutTheDrawnDesign) {
 }
 
 TEST_F(ExportCommands, TheSectionGoesOutInTheTypeItsNameOrTheListChooses) {
-    drawDesign();
+    drawDesign(w);
     w.platform.exports.answer("/report/wall.dxf");
     w.form.mnuExportSection_Click();
     const std::string& dxf = written("/report/wall.dxf");
@@ -67,7 +62,7 @@ TEST_F(ExportCommands, TheSectionGoesOutInTheTypeItsNameOrTheListChooses) {
 
 // The title block shows the window's fields as they read, and the check.
 TEST_F(ExportCommands, TheTitleBlockShowsTheFieldsAndTheCatchBermCheck) {
-    drawDesign();
+    drawDesign(w);
     w.platform.exports.answer("/wall.svg");
     w.form.mnuExportSection_Click();
     const std::string& svg = written("/wall.svg");
@@ -81,7 +76,7 @@ TEST_F(ExportCommands, TheTitleBlockShowsTheFieldsAndTheCatchBermCheck) {
 }
 
 TEST_F(ExportCommands, TheShellGoesOutAsDxfObjOrStlOfTheSamePanels) {
-    drawDesign();
+    drawDesign(w);
     const auto panels = build3DSurface(w.form.state());
     w.platform.exports.answer("/shell.dxf");
     w.form.mnuExportShell_Click();
@@ -98,7 +93,7 @@ TEST_F(ExportCommands, TheShellGoesOutAsDxfObjOrStlOfTheSamePanels) {
 }
 
 TEST_F(ExportCommands, TheShellRefusesWhatTheShellFileRefuses) {
-    drawDesign();
+    drawDesign(w);
     w.form.state().slopeHeight = 13107;
     w.form.mnuExportShell_Click();
     EXPECT_EQ(lastMessage(),
@@ -123,7 +118,7 @@ TEST_F(ExportCommands, TheShellRefusesWhatTheShellFileRefuses) {
 }
 
 TEST_F(ExportCommands, AFailedWriteIsToldAndKeepsTheOldFile) {
-    drawDesign();
+    drawDesign(w);
     w.platform.files.files["/ro/wall.dxf"] = "old";
     w.platform.files.refuseWrites["/ro/wall.dxf"] = FileProblem::FolderNotWritable;
     w.platform.exports.answer("/ro/wall.dxf");
@@ -135,7 +130,7 @@ TEST_F(ExportCommands, AFailedWriteIsToldAndKeepsTheOldFile) {
 // Benches per stack typed again after the drawing leaves the bench count
 // alone; the drawing still shows the stacks it was drawn with.
 TEST_F(ExportCommands, TheSectionShowsTheStacksItWasDrawnWith) {
-    drawDesign();
+    drawDesign(w);
     w.platform.exports.answer("/before.dxf");
     w.form.mnuExportSection_Click();
     w.enter(txtBenchAngle, "");

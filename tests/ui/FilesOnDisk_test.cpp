@@ -23,11 +23,6 @@ class FilesOnDisk : public WindowFixture {
 protected:
     FilesOnDisk() { w.platform.diskStore = &disk; }
 
-    void saveDataAs(const std::string& path) {
-        w.platform.dialog.answer(path);
-        w.form.mnuSaveData_Click();
-    }
-
     DiskFileStore disk;
     TempFolder folder;
 };
@@ -57,7 +52,7 @@ TEST_F(FilesOnDisk, SavingOntoAFifoKeepsItAndSaysSo) {
     enterDesign(w);
     const std::string comment = w.text(txtComment);
 
-    saveDataAs(fifo);
+    save(w, fifo);
 
     struct stat info {};
     ASSERT_EQ(::stat(fifo.c_str(), &info), 0);
@@ -76,7 +71,7 @@ TEST_F(FilesOnDisk, AFullDiskKeepsTheSavedDesignAndReportsNoSuccess) {
     }
     const std::string path = small.file("design.DAT");
     enterDesign(w);
-    saveDataAs(path);
+    save(w, path);
     const std::string saved = contentOf(path);
     ASSERT_FALSE(saved.empty());
     {
@@ -89,7 +84,7 @@ TEST_F(FilesOnDisk, AFullDiskKeepsTheSavedDesignAndReportsNoSuccess) {
     w.platform.messages.clear();
     const std::string comment = w.text(txtComment);
 
-    saveDataAs(path);
+    save(w, path);
 
     EXPECT_EQ(contentOf(path), saved);
     EXPECT_EQ(w.text(txtComment), comment);

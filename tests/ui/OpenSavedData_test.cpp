@@ -9,14 +9,6 @@ using enum ControlId;
 
 class OpenSavedData : public WindowFixture {
 protected:
-    void save(Window& win, const std::string& path) {
-        win.platform.dialog.answer(path);
-        win.form.mnuSaveData_Click();
-    }
-    void open(Window& win, const std::string& path) {
-        win.platform.dialog.answer(path);
-        win.form.mnuOpenSavedData_Click();
-    }
     std::map<ControlId, std::string> allTexts(const Window& win) {
         std::map<ControlId, std::string> texts;
         for (ControlId id : kResetFields) {

@@ -11,15 +11,6 @@ using enum ControlId;
 
 class StaleDesign : public WindowFixture {
 protected:
-    void drawDesign(Window& win) {
-        enterDesign(win);
-        win.form.clicked(cmdCalcAndDraw);
-        win.platform.messages.clear();
-    }
-    void open(Window& win, const std::string& path) {
-        win.platform.dialog.answer(path);
-        win.form.mnuOpenSavedData_Click();
-    }
     // After the open: nothing drawn, nothing to export, and one message.
     void expectRefusedOpen(Window& win, const std::string& path, const std::string& message) {
         EXPECT_TRUE(win.platform.picture.strokes.empty());

@@ -7,17 +7,10 @@ namespace {
 
 using enum ControlId;
 
-class Write3DFile : public WindowFixture {
-protected:
-    void drawDesign() {
-        enterDesign(w);
-        w.form.clicked(cmdCalcAndDraw);
-        w.platform.messages.clear();
-    }
-};
+using Write3DFile = WindowFixture;
 
 TEST_F(Write3DFile, WritesTheWholeTextAndConfirms) {
-    drawDesign();
+    drawDesign(w);
     const std::string expected = ascText(build3DSurface(w.form.state())) + "\r\n";
     w.platform.dialog.answer("/home/u/wall.ASC");
 
@@ -36,7 +29,7 @@ TEST_F(Write3DFile, WritesTheWholeTextAndConfirms) {
 }
 
 TEST_F(Write3DFile, WhenCancelledTheCommentKeepsShowingTheText) {
-    drawDesign();
+    drawDesign(w);
     w.form.cmd3Dview_Click();
     EXPECT_EQ(w.text(txtComment), ascText(build3DSurface(w.form.state())));
     EXPECT_EQ(w.platform.files.writeCount, 0);
@@ -67,7 +60,7 @@ TEST_F(Write3DFile, ALargeShellIsPreviewedButWrittenWhole) {
 }
 
 TEST_F(Write3DFile, WithoutAUsableProfileNothingIsWritten) {
-    drawDesign();
+    drawDesign(w);
     w.form.state().numberOfBenches = 11; // the benches changed since the drawing
     w.platform.dialog.answer("/x.ASC");
     w.form.cmd3Dview_Click();
@@ -88,7 +81,7 @@ TEST_F(Write3DFile, WithoutAUsableProfileNothingIsWritten) {
 // The shell is taken at the click; what runs while the dialog waits
 // (a new design, a reset) does not reach the file.
 TEST_F(Write3DFile, TheFileHoldsTheShellOfTheClick) {
-    drawDesign();
+    drawDesign(w);
     const std::string atTheClick = ascText(build3DSurface(w.form.state())) + "\r\n";
     w.platform.duringDoEvents = [this] {
         w.form.cmdResetValues_Click();
@@ -102,7 +95,7 @@ TEST_F(Write3DFile, TheFileHoldsTheShellOfTheClick) {
 // The text is produced while the file is written, under the busy pointer;
 // a failure then is a failed save like any other.
 TEST_F(Write3DFile, AFailureWhileProducingKeepsTheOldFileAndConfirmsNothing) {
-    drawDesign();
+    drawDesign(w);
     bool busyWhileWriting = false;
     w.platform.files.duringWrite = [&] {
         busyWhileWriting = w.platform.pointers.back() == MousePointer::Hourglass;
