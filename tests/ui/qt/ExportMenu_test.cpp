@@ -28,23 +28,13 @@ private:
     // Chooses the menu entry and answers its file dialog with the name in
     // its name box and Enter, as a user does.
     void exportAs(const char* entry, const QString& name) {
-        QTimer answer;
-        answer.setInterval(10);
-        QString title;
-        connect(&answer, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || !dialog->isVisible()) {
-                return;
-            }
-            answer.stop(); // before the dialog closes and the window goes on
-            title = dialog->windowTitle();
+        FileDialogWatch answer([&](QFileDialog* dialog) {
             auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             edit->setText(folder.filePath(name)); // pasted: no list of names to get in the way
             QTest::keyClick(edit, Qt::Key_Return);
         });
-        answer.start();
         window->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
-        QVERIFY2(!title.isEmpty(), entry);
+        QVERIFY2(!answer.title.isEmpty(), entry);
     }
 
     QByteArray startOf(const QString& name, int bytes) {

@@ -12,8 +12,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include <functional>
-
 using namespace pitwright;
 using namespace pitwright::testing;
 using enum ControlId;
@@ -23,34 +21,6 @@ namespace {
 // The README's design as the window saves it, the derived toe-to-toe angle
 // with the rest.
 const QByteArray kReadmeDesign("100\r\n10\r\n5\r\n45\r\n35.1\r\n60\r\n75\r\n");
-
-// The title of the next file dialog, which is then cancelled (or answered
-// by `act`).
-class FileDialogWatch : public QObject {
-public:
-    explicit FileDialogWatch(std::function<void(QFileDialog*)> act = {}) : act_(std::move(act)) {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr || !dialog->isVisible()) {
-                return;
-            }
-            timer_.stop();
-            title = dialog->windowTitle();
-            if (act_) {
-                act_(dialog);
-            } else {
-                dialog->reject();
-            }
-        });
-        timer_.start();
-    }
-    QString title;
-
-private:
-    std::function<void(QFileDialog*)> act_;
-    QTimer timer_;
-};
 
 bool isChecked(const PitwrightMainWindow& window, ControlId id) {
     return qobject_cast<QRadioButton*>(window.controls().widget(id))->isChecked();

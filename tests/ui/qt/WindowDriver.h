@@ -1,18 +1,21 @@
 #pragma once
 
 // Drives the real window as a user would: keys go to the widget that has
-// the focus, and every modal message box is answered with OK.
+// the focus, every modal message box is answered with OK, and a file dialog
+// is cancelled or answered as a test says.
 
 #include "ui/qt/ControlWidgets.h"
 #include "ui/qt/PitwrightMainWindow.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <vector>
 
 namespace pitwright::testing {
@@ -46,6 +49,34 @@ private:
                         box->windowModality() == Qt::ApplicationModal});
         box->button(QMessageBox::Ok)->click();
     }
+    QTimer timer_;
+};
+
+// The title of the next file dialog, which is then cancelled (or answered
+// by `act`).
+class FileDialogWatch : public QObject {
+public:
+    explicit FileDialogWatch(std::function<void(QFileDialog*)> act = {}) : act_(std::move(act)) {
+        timer_.setInterval(5);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || !dialog->isVisible()) {
+                return;
+            }
+            timer_.stop();
+            title = dialog->windowTitle();
+            if (act_) {
+                act_(dialog);
+            } else {
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    QString title;
+
+private:
+    std::function<void(QFileDialog*)> act_;
     QTimer timer_;
 };
 
