@@ -48,3 +48,15 @@ wait_for_window() {
     done
     echo "$found"
 }
+
+# Says what went wrong and what the program wrote to $work/program.log, where
+# the scripts keep its output, and ends the script.
+#   fail MESSAGE...
+fail() {
+    echo "$*" >&2
+    if [ -f "$work/program.log" ]; then
+        echo "--- program output:" >&2
+        cat "$work/program.log" >&2
+    fi
+    exit 1
+}

@@ -21,11 +21,7 @@ XDG_RUNTIME_DIR="$work" "$program" >"$work/program.log" 2>&1 &
 app_pid=$!
 
 window=$(wait_for_window '^Pitwright Share - ')
-if [ -z "$window" ]; then
-    echo "The main window did not appear:" >&2
-    cat "$work/program.log" >&2
-    exit 1
-fi
+[ -n "$window" ] || fail "The main window did not appear."
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
@@ -44,11 +40,7 @@ import -window "$window" "$screenshot"
 if [ -n "$stability_screenshot" ]; then
     xdotool key --delay 100 alt+n Return
     check=$(wait_for_window '^Check stability$')
-    if [ -z "$check" ]; then
-        echo "Alt+N and Enter brought up no stability window:" >&2
-        cat "$work/program.log" >&2
-        exit 1
-    fi
+    [ -n "$check" ] || fail "Alt+N and Enter brought up no stability window."
     xdotool windowfocus --sync "$check"
     sleep 0.3
     for value in 26 50 35; do
@@ -58,8 +50,4 @@ if [ -n "$stability_screenshot" ]; then
     sleep 1.5
     import -window "$check" "$stability_screenshot"
 fi
-if ! kill -0 "$app_pid" 2>/dev/null; then
-    echo "The program ended on its own:" >&2
-    cat "$work/program.log" >&2
-    exit 1
-fi
+kill -0 "$app_pid" 2>/dev/null || fail "The program ended on its own."

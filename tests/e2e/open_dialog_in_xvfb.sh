@@ -15,13 +15,6 @@ screenshot=$2
 
 source "$(dirname "$0")/../../scripts/xvfb-session.sh"
 
-fail() {
-    echo "$*" >&2
-    echo "--- program output:" >&2
-    cat "$work/program.log" >&2
-    exit 1
-}
-
 wait_until_gone() {
     local title=$1
     for _ in $(seq 100); do

@@ -17,16 +17,8 @@ printf '100\r\n10\r\n5\r\n45\r\n\r\n60\r\n75\r\n' >"$work/readme.DAT"
 app_pid=$!
 
 window=$(wait_for_window '^Pitwright Share - ')
-if [ -z "$window" ]; then
-    echo "The main window did not appear:" >&2
-    cat "$work/program.log" >&2
-    exit 1
-fi
+[ -n "$window" ] || fail "The main window did not appear."
 sleep 1
 
 import -window "$window" "$screenshot"
-if ! kill -0 "$app_pid" 2>/dev/null; then
-    echo "The program ended on its own:" >&2
-    cat "$work/program.log" >&2
-    exit 1
-fi
+kill -0 "$app_pid" 2>/dev/null || fail "The program ended on its own."
