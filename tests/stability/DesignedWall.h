@@ -1,6 +1,6 @@
 #pragma once
 
-#include "section/SectionProfile.h"
+#include "export3d/DesignedSlope.h"
 
 #include <cmath>
 #include <numbers>
@@ -18,20 +18,10 @@ struct WallShape {
 
 // The profile of a consistent design, as the drawing command builds it.
 inline SlopeDesignState designedWall(const WallShape& shape) {
-    SlopeDesignState s;
-    s.numberOfBenches = static_cast<std::int16_t>(shape.benches);
-    s.benchesPerStack = static_cast<std::int16_t>(shape.benchesPerStack);
-    s.numberOfStacks = static_cast<std::int16_t>((shape.benches + shape.benchesPerStack - 1) /
-                                                 shape.benchesPerStack);
-    s.numberOfBerms = static_cast<std::int16_t>(s.numberOfStacks - 1);
-    s.benchHeight = shape.benchHeight;
-    s.slopeHeight = shape.benches * shape.benchHeight;
-    s.benchHorizontalExtent =
+    const double benchExtent =
         shape.benchHeight / std::tan(shape.faceAngle * std::numbers::pi / 180);
-    s.stepOutWidth = shape.stepOut;
-    s.bermWidth = shape.berm;
-    buildSectionProfile(s);
-    return s;
+    return designedSlope({shape.benches, shape.benchesPerStack, shape.benchHeight, benchExtent,
+                          shape.stepOut, shape.berm});
 }
 
 } // namespace pitwright::stability::testing
