@@ -8,6 +8,7 @@
 #include "export3d/ShellStl.h"
 #include "export3d/ShellVolume.h"
 #include "export3d/Surface3D.h"
+#include "support/ScratchFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -29,8 +28,6 @@
 
 namespace pitwright::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct CommandResult {
     int exitCode = -1;
@@ -55,26 +52,14 @@ CommandResult run(const std::string& command) {
 // A folder of its own for each test, removed afterwards.
 class ExportedFiles : public ::testing::TestWithParam<ShellCase> {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        for (char& c : name) {
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        folder_ = fs::temp_directory_path() /
-                  ("pitwright-shell-" + std::to_string(getpid()) + "-" + name);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string write(const std::string& name, const std::string& bytes) {
-        const fs::path path = folder_ / name;
+        const std::string path = folder_.file(name);
         std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return path;
     }
 
 private:
-    fs::path folder_;
+    TempFolder folder_;
 };
 
 std::vector<std::string> wordsOf(const std::string& line) {
