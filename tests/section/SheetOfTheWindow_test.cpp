@@ -29,16 +29,11 @@ protected:
 
     bool toeToToe() const { return window.controls().isSelected(optToeToToeSlopeAngle); }
 
-    // The sheet with the title block a window gives: its captions and fields.
+    // The sheet the window's export draws: the drawn section under the
+    // window's own title block.
     testing::RecordingSheet sheet() {
-        SectionSheetInput input{
-            drawnSectionOf(window.state(), toeToToe() ? InterRampConvention::ToeToToe
-                                                      : InterRampConvention::CrestToToe),
-            "Section",
-            {}};
-        for (ControlId field : kFields) {
-            input.titleRows.push_back({text(captionOf(field)), text(field)});
-        }
+        const SectionSheetInput input{window.drawnSection(), "Section",
+                                      window.sectionTitleRows()};
         testing::RecordingSheet drawn;
         EXPECT_EQ(drawSectionSheet(input, drawn), SheetVerdict::Drawn);
         // Each field's text on its caption's line.
@@ -53,33 +48,6 @@ protected:
         }
         return drawn;
     }
-
-    static ControlId captionOf(ControlId field) {
-        switch (field) {
-        case txtSlopeHeight:
-            return lblSlopeHeight;
-        case txtBenchHeight:
-            return lblBenchHeight;
-        case txtCrestToToeSlopeAngle:
-            return lblCrestToToeSlopeAngle;
-        case txtToeToToeSlopeAngle:
-            return lblToeToToeSlopeAngle;
-        case txtStackAngle:
-            return lblStackAngle;
-        case txtBenchAngle:
-            return lblBatterAngle;
-        case txtSlopeHorizontalExtent:
-            return lblSlopeHorizontalExtent;
-        case txtBermWidth:
-            return lblBermWidth;
-        default:
-            return lblStepWidth;
-        }
-    }
-    static constexpr ControlId kFields[] = {
-        txtSlopeHeight,           txtBenchHeight, txtCrestToToeSlopeAngle,
-        txtToeToToeSlopeAngle,    txtStackAngle,  txtBenchAngle,
-        txtSlopeHorizontalExtent, txtBermWidth,   txtStepOutWidth};
 
     void expectFigures(const testing::RecordingSheet& drawn,
                        std::initializer_list<std::string> figures) {
