@@ -40,8 +40,6 @@ bool withinCheckableSize(const SlopeDesignState& s) {
     return true;
 }
 
-// In data file order.
-
 constexpr ControlId kFocusable[] = {txtSlopeHeight,
                                     txtBenchHeight,
                                     txtBenchesPerStack,
