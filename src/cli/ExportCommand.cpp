@@ -4,7 +4,6 @@
 #include "cli/OpenedDesign.h"
 
 #include <array>
-#include <cctype>
 #include <optional>
 #include <ostream>
 
@@ -76,30 +75,6 @@ constexpr std::array<ExportFormat, 5> kFormats{{
 }};
 
 } // namespace
-
-std::optional<SheetFormat> sectionFormatOf(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || path.find('/', dot) != std::string::npos) {
-        return std::nullopt;
-    }
-    std::string extension = path.substr(dot + 1);
-    for (char& c : extension) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    if (extension == "svg") {
-        return SheetFormat::Svg;
-    }
-    if (extension == "pdf") {
-        return SheetFormat::Pdf;
-    }
-    if (extension == "png") {
-        return SheetFormat::Png;
-    }
-    if (extension == "dxf") {
-        return SheetFormat::Dxf;
-    }
-    return std::nullopt;
-}
 
 std::span<const ExportFormat> exportFormats() {
     return kFormats;

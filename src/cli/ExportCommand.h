@@ -28,9 +28,6 @@ struct ExportFormat {
     FormatWriter write;
 };
 
-// The format of a section drawing by the end of its name, or nothing.
-std::optional<SheetFormat> sectionFormatOf(const std::string& path);
-
 // Every format, in the order they are written.
 std::span<const ExportFormat> exportFormats();
 

@@ -29,7 +29,7 @@ bool paintsASection(const std::vector<std::string>& arguments) {
         } else if (arguments[i].starts_with("--section=")) {
             path = arguments[i].substr(10);
         }
-        const auto format = pitwright::cli::sectionFormatOf(path);
+        const auto format = pitwright::sectionFormatOf(path);
         if (format && *format != pitwright::SheetFormat::Dxf) {
             return true;
         }

@@ -62,18 +62,26 @@ std::string lowerExtensionOf(const std::string& path) {
     return extension;
 }
 
-// The type a file is written as: the one its name ends in, where it names
-// one, else the one chosen in the dialog's list.
+// The type a file's name ends in, where it names one.
 template <std::size_t N>
-std::size_t typeFor(const std::array<ExportType, N>& types, const std::string& path,
-                    int chosenFilter) {
+std::optional<std::size_t> typeNamedBy(const std::array<ExportType, N>& types,
+                                       const std::string& path) {
     const std::string extension = lowerExtensionOf(path);
     for (std::size_t i = 0; i < N; ++i) {
         if (extension == types[i].extension) {
             return i;
         }
     }
-    return static_cast<std::size_t>(std::clamp(chosenFilter, 1, static_cast<int>(N)) - 1);
+    return std::nullopt;
+}
+
+// The type a file is written as: the one its name ends in, where it names
+// one, else the one chosen in the dialog's list.
+template <std::size_t N>
+std::size_t typeFor(const std::array<ExportType, N>& types, const std::string& path,
+                    int chosenFilter) {
+    return typeNamedBy(types, path)
+        .value_or(static_cast<std::size_t>(std::clamp(chosenFilter, 1, static_cast<int>(N)) - 1));
 }
 
 // Asks for the file to export to; its name and the type it is written as,
@@ -97,6 +105,14 @@ std::optional<ExportFile> askForExportFile(FileDialog& dialog, const char* title
 }
 
 } // namespace
+
+std::optional<SheetFormat> sectionFormatOf(const std::string& path) {
+    const std::optional<std::size_t> type = typeNamedBy(kSheetTypes, path);
+    if (!type) {
+        return std::nullopt;
+    }
+    return kSheetFormats[*type];
+}
 
 std::vector<TitleRow> frmPitwrightMain::sectionTitleRows() const {
     std::vector<TitleRow> rows;

@@ -188,4 +188,9 @@ private:
     Bool16 openCancelled_ = kFalse16;
 };
 
+// The format a section drawing's file name asks for by its ending, as the
+// export dialog reads a typed name (.svg, .pdf, .png or .dxf, in any letter
+// case), or nothing.
+std::optional<SheetFormat> sectionFormatOf(const std::string& path);
+
 } // namespace pitwright
