@@ -271,4 +271,14 @@ void SheetDxf::end() {
     group(0, "EOF");
 }
 
+SheetBytes sectionSheetDxf(const SectionSheetInput& input) {
+    SheetDxf dxf;
+    SheetBytes sheet;
+    sheet.verdict = drawSectionSheet(input, dxf);
+    if (sheet.ok()) {
+        sheet.bytes = dxf.takeBytes();
+    }
+    return sheet;
+}
+
 } // namespace pitwright

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "section/SectionSheet.h"
 #include "section/Sheet.h"
+#include "section/SheetFormat.h"
 
 #include <string>
 
@@ -37,5 +39,8 @@ private:
 
     std::string out_;
 };
+
+// The section sheet as the bytes of a DXF file, or why there are none.
+SheetBytes sectionSheetDxf(const SectionSheetInput& input);
 
 } // namespace pitwright

@@ -177,16 +177,10 @@ bool frmPitwrightMain::exportSectionTo(const std::string& path, SheetFormat form
     platform_.setMousePointer(MousePointer::Hourglass);
     const std::vector<TitleRow> rows = sectionTitleRows();
     const SectionSheetInput input{drawnSection(), "Pitwright slope design", rows};
-    SheetBytes sheet;
-    if (format == SheetFormat::Dxf) {
-        SheetDxf dxf;
-        sheet.verdict = drawSectionSheet(input, dxf);
-        if (sheet.ok()) {
-            sheet.bytes = dxf.takeBytes();
-        }
-    } else {
-        sheet = platform_.paintSectionSheet(input, format);
-    }
+    // DXF needs no painter: it is written here, also where nothing can paint.
+    const SheetBytes sheet = format == SheetFormat::Dxf
+                                 ? sectionSheetDxf(input)
+                                 : platform_.paintSectionSheet(input, format);
     if (!sheet.ok()) {
         platform_.setMousePointer(MousePointer::Arrow);
         platform_.messageBox(sectionSheetRefusalMessage(sheet), kAppTitle);

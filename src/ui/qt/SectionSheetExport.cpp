@@ -95,16 +95,6 @@ SheetBytes renderPng(const SectionSheetInput& input) {
     return result;
 }
 
-SheetBytes renderDxf(const SectionSheetInput& input) {
-    SheetDxf dxf;
-    SheetBytes result;
-    result.verdict = drawSectionSheet(input, dxf);
-    if (result.ok()) {
-        result.bytes = dxf.takeBytes();
-    }
-    return result;
-}
-
 } // namespace
 
 SheetBytes renderSectionSheet(const SectionSheetInput& input, SheetFormat format) {
@@ -116,7 +106,7 @@ SheetBytes renderSectionSheet(const SectionSheetInput& input, SheetFormat format
     case SheetFormat::Png:
         return renderPng(input);
     case SheetFormat::Dxf:
-        return renderDxf(input);
+        return sectionSheetDxf(input);
     }
     return {};
 }
