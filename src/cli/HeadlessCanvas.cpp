@@ -2,22 +2,16 @@
 
 #include "model/MainWindowControls.h"
 
-#include <cmath>
-
 namespace pitwright::cli {
 namespace {
-
-// As the window lays out its controls: twips to whole logical pixels.
-int pixelsOf(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
 
 // The picture box of the working window draws a one-pixel border on every
 // side, inside its size.
 constexpr int kBorderPixels = 1;
 
 float usable(int twips) {
-    return static_cast<float>(pixelsOf(twips) - 2 * kBorderPixels);
+    // As the window lays out its controls: in whole logical pixels.
+    return static_cast<float>(twipsToPixels(twips) - 2 * kBorderPixels);
 }
 
 } // namespace

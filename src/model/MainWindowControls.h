@@ -3,6 +3,7 @@
 #include "model/ControlId.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -40,6 +41,11 @@ struct ControlSpec {
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 11910;
 inline constexpr int kClientHeightTwips = 8310;
+
+// Places in the layout tables are in twips; 15 twips make one logical pixel.
+inline int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
 
 // The whole table, in ControlId order.
 std::span<const ControlSpec> mainWindowControls();

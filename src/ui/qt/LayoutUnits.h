@@ -6,15 +6,9 @@
 #include <QFont>
 #include <QRect>
 
-#include <cmath>
 #include <cstdint>
 
 namespace pitwright {
-
-// Places in the layout tables are in twips; 15 twips make one logical pixel.
-inline int twipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
