@@ -194,8 +194,8 @@ int show(const QStringList& arguments, std::ostream& out, std::ostream& err) {
                                                        : InterRampConvention::CrestToToe;
     request.json = parsed.parser.isSet(json);
     if (parsed.parser.isSet(stability)) {
-        request.stability = bytesOf(parsed.parser.value(stability));
-        if (!stabilityValuesOf(*request.stability)) {
+        request.stability = stabilityValuesOf(bytesOf(parsed.parser.value(stability)));
+        if (!request.stability) {
             printUsageError(err, "show", "--stability needs three values: GAMMA,C,PHI");
             return kExitUsage;
         }

@@ -21,8 +21,7 @@ int runShow(const ShowRequest& request, FileStore& files, std::ostream& out, std
     }
     std::optional<StabilityAnalysis> stability;
     if (request.stability && opened.drawn) {
-        const auto values = stabilityValuesOf(*request.stability);
-        stability = analyseStability(window, values.value_or(StabilityValues{}));
+        stability = analyseStability(window, *request.stability);
         if (!stability->hasFigures()) {
             for (const std::string& problem : stability->problems) {
                 err << "pitwright-cli: " << problem << '\n';

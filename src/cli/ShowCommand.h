@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/StabilityReport.h"
 #include "files/FileStore.h"
 #include "model/SlopeRelations.h"
 
@@ -13,8 +14,8 @@ struct ShowRequest {
     std::string file;
     InterRampConvention convention = InterRampConvention::CrestToToe;
     bool json = false;
-    // The rock mass of a stability check, as "GAMMA,C,PHI"; none without.
-    std::optional<std::string> stability;
+    // The rock mass of a stability check; none without.
+    std::optional<StabilityValues> stability;
 };
 
 // Opens the data file in a fresh window and writes what the window shows to
