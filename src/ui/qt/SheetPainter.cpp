@@ -107,14 +107,15 @@ void SheetPainter::polyline(SheetLayer layer, std::span<const SheetPoint> points
     QPointF last;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const QPointF p(points[i].x, points[i].y);
+        const QPointF onPage = modelToPage_.map(p);
         if (pixels && i > 0 && i + 1 < points.size()) {
-            const QPointF step = modelToPage_.map(p) - last;
+            const QPointF step = onPage - last;
             if (std::abs(step.x()) < nearest && std::abs(step.y()) < nearest) {
                 continue;
             }
         }
         points_.push_back(p);
-        last = modelToPage_.map(p);
+        last = onPage;
     }
     painter_.drawPolyline(points_.data(), static_cast<int>(points_.size()));
 }
