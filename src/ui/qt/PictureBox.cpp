@@ -10,7 +10,18 @@ namespace pitwright {
 
 namespace {
 const QColor kBorderColor(0x64, 0x64, 0x64);
+
+// The end of the run of strokes from `first` on that share its pen: its
+// width and colour.
+std::size_t penRunEnd(const std::vector<PictureBox::Stroke>& strokes, std::size_t first) {
+    std::size_t end = first;
+    while (end < strokes.size() && strokes[end].width == strokes[first].width &&
+           strokes[end].color == strokes[first].color) {
+        ++end;
+    }
+    return end;
 }
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -108,11 +119,7 @@ void PictureBox::paintStrokesAsPixels(QPainter& painter) const {
     std::vector<QLineF> run;
     for (std::size_t first = 0; first < strokes_.size();) {
         const Stroke& lead = strokes_[first];
-        std::size_t end = first;
-        while (end < strokes_.size() && strokes_[end].width == lead.width &&
-               strokes_[end].color == lead.color) {
-            ++end;
-        }
+        const std::size_t end = penRunEnd(strokes_, first);
         painter.setPen(QPen(lead.color, 0));
         for (int offset = 0; offset < lead.width; ++offset) {
             run.clear();
@@ -139,11 +146,7 @@ void PictureBox::paintStrokesAsVectors(QPainter& painter) const {
     std::vector<QLineF> run;
     for (std::size_t first = 0; first < strokes_.size();) {
         const Stroke& lead = strokes_[first];
-        std::size_t end = first;
-        while (end < strokes_.size() && strokes_[end].width == lead.width &&
-               strokes_[end].color == lead.color) {
-            ++end;
-        }
+        const std::size_t end = penRunEnd(strokes_, first);
         const qreal width = lead.width * thinDots / (scale > 0 ? scale : 1);
         painter.setPen(QPen(lead.color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         // Each line down the middle of the pixels it covers on screen.
