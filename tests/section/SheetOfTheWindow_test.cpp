@@ -32,8 +32,7 @@ protected:
     // The sheet the window's export draws: the drawn section under the
     // window's own title block.
     testing::RecordingSheet sheet() {
-        const SectionSheetInput input{window.drawnSection(), "Section",
-                                      window.sectionTitleRows()};
+        const SectionSheetInput input{window.drawnSection(), "Section", window.sectionTitleRows()};
         testing::RecordingSheet drawn;
         EXPECT_EQ(drawSectionSheet(input, drawn), SheetVerdict::Drawn);
         // Each field's text on its caption's line.
