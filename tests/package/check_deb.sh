@@ -105,7 +105,7 @@ fi
 
 # ---- The programs answering. ----
 # The window's program, without a display.
-if output=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
+if output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     XDG_RUNTIME_DIR="$work" "$usr/bin/pitwright" --version 2>/dev/null) &&
     [ "$output" = "pitwright ${version%%-*}" ]; then
     pass "pitwright --version: $output"
