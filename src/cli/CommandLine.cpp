@@ -35,7 +35,7 @@ const char* const kOverview =
     "\n"
     "Commands:\n"
     "  show FILE.DAT      What the window shows for a data file, as a table or JSON.\n"
-    "  export FILE.DAT    Write the files of a data file's design (--asc OUT.ASC).\n"
+    "  export FILE.DAT    Write a design's 3D shell in any format, and its section drawing.\n"
     "  sweep DESIGNS.csv  One row of results for every design of a CSV table.\n"
     "\n"
     "Options:\n"
@@ -242,7 +242,12 @@ int exportFiles(const QStringList& arguments, std::ostream& out, std::ostream& e
         request.outputs.push_back({&formats[i], bytesOf(paths.front())});
     }
     if (request.outputs.empty()) {
-        printUsageError(err, "export", "no file to write: give --asc OUT.ASC");
+        std::string options;
+        for (std::size_t i = 0; i < formats.size(); ++i) {
+            options += i == 0 ? "--" : i + 1 == formats.size() ? " or --" : ", --";
+            options += formats[i].option;
+        }
+        printUsageError(err, "export", "no file to write: give " + options + " with a file name");
         return kExitUsage;
     }
     DiskFileStore disk;

@@ -54,6 +54,15 @@ TEST_F(CommandLine, UsageErrorsAreStatusTwoWithAHintOnStderr) {
     }
 }
 
+TEST_F(CommandLine, AnExportWithoutAFileNamesEveryKindItCanWrite) {
+    const std::string design = writeDesign("wall.DAT", {"100", "10", "5", "45", "", "60", "75"});
+    const Run ran = run({"export", design});
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_NE(ran.err.find("give --asc, --dxf, --obj, --stl or --section with a file name"),
+              std::string::npos)
+        << ran.err;
+}
+
 TEST(JsonText, EscapesWhatJsonMust) {
     EXPECT_EQ(cli::jsonString("12 m"), "\"12 m\"");
     EXPECT_EQ(cli::jsonString("say \"hi\" \\ now"), "\"say \\\"hi\\\" \\\\ now\"");
