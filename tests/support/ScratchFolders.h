@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -21,9 +22,11 @@ public:
     TempFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "pitwright-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            // Never a bare name, which would put a test's files in the current folder.
+            throw std::runtime_error("cannot make a temporary folder: " + pattern);
         }
+        path_ = pattern;
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

@@ -147,6 +147,7 @@ private slots:
     void showsTheFiguresAndDrawsBothArcs() {
         draw(10);
         frmStabilityCheck* check = open();
+        QVERIFY(check != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         typeRock(*check);
         const QString results = check->resultsText();
@@ -168,6 +169,7 @@ private slots:
     void aNewDrawingGivesNewFiguresAndAResetSaysThereIsNoDesign() {
         draw(10);
         frmStabilityCheck* check = open();
+        QVERIFY(check != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         typeRock(*check);
         const double tenBenches = check->analysis().overall->factorOfSafety;
@@ -194,6 +196,7 @@ private slots:
     void aBadValueIsExplainedWithoutAnyFigure() {
         draw(10);
         frmStabilityCheck* check = open();
+        QVERIFY(check != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         typeRock(*check);
         typeValue(*check, "txtFrictionAngle", "90");
@@ -211,6 +214,7 @@ private slots:
     void waitsForAPauseInTypingBeforeWorkingOut() {
         draw(10);
         frmStabilityCheck* check = open();
+        QVERIFY(check != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         typeRock(*check);
         const double before = check->analysis().overall->factorOfSafety;
@@ -224,6 +228,7 @@ private slots:
     // the section on screen until it is drawn again.
     void followsTheStacksOfTheDrawing() {
         frmStabilityCheck* check = open();
+        QVERIFY(check != nullptr);
         QVERIFY(QTest::qWaitForWindowExposed(check));
         draw(10);
         typeRock(*check);
